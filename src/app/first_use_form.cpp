@@ -22,7 +22,7 @@ TfirstUseInfoForm::TfirstUseInfoForm(platform::Prompts& prompts, QWidget* parent
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
     auto* text = new QLabel(platform::screenLines(messages::firstUseText), this);
-    text->setWordWrap(true);
+    text->setWordWrap(false);
     auto* top = new QHBoxLayout;
     top->addWidget(icon);
     top->addWidget(text, 1);
@@ -39,7 +39,7 @@ TfirstUseInfoForm::TfirstUseInfoForm(platform::Prompts& prompts, QWidget* parent
     layout->addLayout(top);
     layout->addSpacing(8);
     layout->addLayout(bottom);
-    setFixedSize(QSize(560, layout->sizeHint().height() + 24));
+    setFixedSize(layout->sizeHint() + QSize(24, 24));
 
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 }

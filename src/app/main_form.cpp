@@ -9,7 +9,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
@@ -29,7 +31,7 @@ QString windowTitleFor(const QString& path) {
     return messages::titlePrefix + (dot < 0 ? name : name.left(dot));
 }
 
-TMainForm::TMainForm(platform::Platform& platform, const QString& programDir)
+TMainForm::TMainForm(const platform::Platform& platform, const QString& programDir)
     : platform_(platform),
       reportTemplate_(QDir(programDir).filePath(messages::reportTemplateName)),
       openDatabaseForm_(new db::TOpendatabaseFrm(platform.prompts, this)),
@@ -49,6 +51,8 @@ TMainForm::TMainForm(platform::Platform& platform, const QString& programDir)
     statusBar()->setSizeGripEnabled(true);
 
     resize(871, 681);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     showNoDatabaseState();
 }
 
@@ -73,6 +77,7 @@ void TMainForm::buildToolbar() {
     QToolBar* bar = addToolBar(QStringLiteral("Principale"));
     bar->setMovable(false);
     bar->setFloatable(false);
+    bar->setIconSize(QSize(16, 16));
     auto button = [this, bar](const QString& caption, QStyle::StandardPixmap icon) {
         auto* b = new QToolButton(bar);
         b->setText(caption);

@@ -26,7 +26,7 @@ class WorkArea;
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    TMainForm(platform::Platform& platform, const QString& programDir);
+    TMainForm(const platform::Platform& platform, const QString& programDir);
     ~TMainForm() override;
 
     db::Connection dqd;
@@ -74,7 +74,7 @@ private:
     void rememberPath(const QString& path);
     void FormClose();
 
-    platform::Platform& platform_;
+    platform::Platform platform_;
     QString reportTemplate_;
     db::TOpendatabaseFrm* openDatabaseForm_;
     db::Tcurrentdbfrm* currentDbForm_;

@@ -37,7 +37,7 @@ bool isFirstRun(platform::Registry& registry) {
     return first;
 }
 
-std::unique_ptr<TMainForm> startVantrel(platform::Platform& platform, const QLocale& system,
+std::unique_ptr<TMainForm> startVantrel(const platform::Platform& platform, const QLocale& system,
                                         const QString& programDir) {
     TSplashForm splash;
     splash.show();

@@ -26,7 +26,7 @@ bool isFirstRun(platform::Registry& registry);
 // splash, the decimal-separator check, the start-up library, the first-use dialog and
 // the re-opening of the last database (or the demonstration database). Returns no
 // window when the program must stop (exit code 0), having written nothing.
-std::unique_ptr<TMainForm> startVantrel(platform::Platform& platform, const QLocale& system,
+std::unique_ptr<TMainForm> startVantrel(const platform::Platform& platform, const QLocale& system,
                                         const QString& programDir);
 
 } // namespace vantrel::app

@@ -12,6 +12,7 @@ public:
     std::optional<QString> read(platform::Store store, const QString& group, const QString& name) const override;
     void write(platform::Store store, const QString& group, const QString& name, const QString& value) override;
     void remove(platform::Store store, const QString& group, const QString& name);
+    qsizetype size() const { return values_.size(); }
 
 private:
     static QString key(platform::Store store, const QString& group, const QString& name);
