@@ -59,12 +59,16 @@ QString writeLineItems(const QList<LineItem>& items) {
 
 LineItem makeLineItem(const QString& code, const QString& description, const QString& quantity,
                       long double unitPrice, const QString& rate, const MoneyFormat& format) {
-    const long double net = toFloat(quantity) * unitPrice;
+    // The price field accepts three decimals while being edited but shows D of them;
+    // the line is computed from the price as shown, so that the stored unit price
+    // times the quantity gives the stored net.
+    const QString shownPrice = getcurstring(unitPrice, format);
+    const long double net = toFloat(quantity) * moneyValue(shownPrice);
     const long double gross = round2(net + net * toFloat(rate) / 100.0L);
     return {code,
             description,
             quantity,
-            getcurstring(unitPrice, format),
+            shownPrice,
             getcurstring(net, format),
             getcurstring(gross, format),
             rate};

@@ -34,7 +34,8 @@ QList<LineItem> readLineItems(const QString& block);
 // Every field of every item followed by CR LF; no items give the empty text.
 QString writeLineItems(const QList<LineItem>& items);
 
-// A line as the line-item dialog writes it: net = quantity x unit price (no rounding),
+// A line as the line-item dialog writes it: net = quantity x unit price as the money
+// format shows it (at D decimals; no further rounding),
 // gross = round2(net + net x rate / 100), both as money text; the quantity and rate
 // texts are kept as typed. Throws the conversion error on a quantity or rate that is
 // not a number.
