@@ -55,12 +55,15 @@ TMainForm::OpenResult TMainForm::okbtnClick(const QString& path) {
         db::Create_Tables(dqd, platform_.prompts);
         setWindowTitle(windowTitleFor(path));
         busy.release();
-        body_->setCurrentWidget(workArea_);
-        tbNew_->setEnabled(true);
-        status();
+        // The settings and the money format come before the list, so that its totals
+        // are written in this company's currency and decimals.
         currentSettings = settings::loadsettings(dqd);
         workArea_->setCompanyName(currentSettings.businessName);
         money = currentSettings.moneyFormat(); // setcur
+        body_->setCurrentWidget(workArea_);
+        selectRememberedFolder();
+        tbNew_->setEnabled(true);
+        status();
         rememberPath(path);
     } catch (const Error& error) {
         // A file the engine cannot work with (not a database, a failed upgrade) is not
@@ -78,6 +81,7 @@ void TMainForm::ClosedbClick() {
     tbModify_->setEnabled(false);
     tbDelete_->setEnabled(false);
     body_->setCurrentWidget(noDatabaseLabel_);
+    model_->setRows({});
     {
         platform::BusyCursor busy;
         dqd.close();
