@@ -178,6 +178,7 @@ private Q_SLOTS:
     void failedUpgradeLeavesTheFile_data();
     void failedUpgradeLeavesTheFile();
     void zeroLengthFile();
+    void notADatabase();
     void laterVersionIsLeftAlone();
     void versionStamp_data();
     void versionStamp();
@@ -501,6 +502,20 @@ void SchemaTest::zeroLengthFile() {
     QCOMPARE(errorOfCreateTables(path(), prompts), QStringLiteral("no such table: Settings"));
     QCOMPARE(prompts.texts(), QList<QString>{upgradeMessage});
     QCOMPARE(QFileInfo(path()).size(), qint64(0));
+}
+
+void SchemaTest::notADatabase() {
+    // A text file given the database extension: the engine's error, no message before it.
+    QFile file(path());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Nom;Adresse\nDupré;Paris\n");
+    file.close();
+    const QByteArray before = fileBytes(path());
+
+    ScriptedPrompts prompts;
+    QCOMPARE(errorOfCreateTables(path(), prompts), QStringLiteral("file is not a database"));
+    QVERIFY(prompts.shown.isEmpty());
+    QCOMPARE(fileBytes(path()), before);
 }
 
 void SchemaTest::laterVersionIsLeftAlone() {
