@@ -57,8 +57,8 @@ private Q_SLOTS:
     void openExistingFile();
     void notADatabase_data();
     void notADatabase();
-    void lockedFileFailsAfterRetries_data();
-    void lockedFileFailsAfterRetries();
+    void lockedFileFailsInsteadOfWaiting_data();
+    void lockedFileFailsInsteadOfWaiting();
     void rowsAsText();
     void statementErrorNamesTheEngineMessage_data();
     void statementErrorNamesTheEngineMessage();
@@ -150,13 +150,13 @@ void ConnectionTest::notADatabase() {
     QCOMPARE(fileBytes(path), content);
 }
 
-void ConnectionTest::lockedFileFailsAfterRetries_data() {
+void ConnectionTest::lockedFileFailsInsteadOfWaiting_data() {
     QTest::addColumn<QString>("statement");
     QTest::newRow("read") << "SELECT count(*) FROM Invoices15;";
     QTest::newRow("write") << "INSERT INTO Invoices15 (Num) VALUES ('2');";
 }
 
-void ConnectionTest::lockedFileFailsAfterRetries() {
+void ConnectionTest::lockedFileFailsInsteadOfWaiting() {
     QFETCH(QString, statement);
     const QString path = pathOf(QStringLiteral("partagee.vtdb"));
     sqlite3Cli(
