@@ -51,6 +51,11 @@ public:
     QString exdFileName;
     // Runs while the window closes with a database open (the backup reminder).
     std::function<void()> beforeClosingDatabase;
+    // Runs after the Create command has made and opened a new database (the company
+    // settings dialog, announced by a message first).
+    std::function<void()> afterCreatingDatabase;
+
+    const platform::Platform& platform() const { return platform_; }
 
     // How the open sequence ended.
     enum class OpenResult { Opened, ConnectFailed, SchemaFailed };

@@ -149,6 +149,10 @@ void TMainForm::Crer1Click() {
         return;
     }
     openChosenPath(*file, true);
+    if (hasDatabase() && dqd.path() == *file && afterCreatingDatabase) {
+        platform_.prompts.information(messages::fillInSettings);
+        afterCreatingDatabase();
+    }
 }
 
 void TMainForm::Chemindelabaseencours1Click() {

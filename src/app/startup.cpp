@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/commands.h"
 #include "app/first_use_form.h"
 #include "app/main_form.h"
 #include "app/messages.h"
@@ -47,6 +48,7 @@ std::unique_ptr<TMainForm> startVantrel(const platform::Platform& platform, cons
         return nullptr;
 
     auto window = std::make_unique<TMainForm>(platform, programDir);
+    installCommands(*window);
     // The remembered path, even an empty one, replaces the demonstration database.
     const QString rememberedPath =
         platform.registry.read(platform::Store::User, mainGroup, QStringLiteral("dqd_DatabaseName"))
