@@ -2,6 +2,7 @@
 
 #include "core/money.h"
 
+#include <QImage>
 #include <QString>
 
 namespace vantrel::db {
@@ -21,7 +22,8 @@ struct CompanySettings {
     QString website;
     QString currency = QStringLiteral("€");
     QString rate1 = QStringLiteral("20,00");
-    QString logoText; // the stored text form of the logo; blank means no logo
+    QString logoText; // the stored text form of the logo, as read
+    QImage logo;      // the logo picture; a null picture means no logo
     QString decimals = QStringLiteral("2");
     QString rate2 = QStringLiteral("5,00");
 
@@ -38,7 +40,13 @@ struct CompanySettings {
     MoneyFormat moneyFormat() const { return MoneyFormat::fromSettings(decimals, currency); }
 };
 
-// Reads the three settings tables; a table without a row leaves the defaults.
+// Reads the three settings tables; a table without a row leaves the defaults. A stored
+// logo that cannot be read gives no logo; the other settings still load.
 CompanySettings loadsettings(db::Connection& dqd);
+
+// Empties the three settings tables and writes them anew from `settings`, the logo in
+// its stored text form. The save runs in one transaction, so that a failed save keeps
+// the previous settings; the failure is thrown as the database layer's error.
+void savesettings(db::Connection& dqd, const CompanySettings& settings);
 
 } // namespace vantrel::settings
