@@ -1,15 +1,173 @@
 #include "core/document_total.h"
 
 #include "core/line_items.h"
+#include "core/money.h"
 #include "core/numbers.h"
 #include "core/rounding.h"
 
+#include <bit>
+#include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace vantrel {
+namespace {
+
+// The lists recompute this total for every row they show, so it reads the block in
+// place: no line list, no item copies. The numbers it reads itself are the stored
+// forms ("12,50", "-3", "20,00"); any other text goes to toFloat, which gives the
+// same value or the same conversion error as it always has.
+
+bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+
+constexpr int maxQuickDigits = 19; // below 2^64: the digits are held exactly
+
+// 10^k, all exact in extended precision.
+constexpr long double powersOfTen[maxQuickDigits + 1] = {
+    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+    1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
+};
+
+// [sign] digits [, digits] between blanks. The value is digits / 10^decimals with both
+// operands exact, so the one correctly rounded division gives what the converter gives
+// for the same decimal text. False for any other shape.
+bool quickNumber(const char16_t* begin, const char16_t* end, long double& value) {
+    while (begin < end && isBlank(*begin))
+        ++begin;
+    while (end > begin && isBlank(end[-1]))
+        --end;
+    bool negative = false;
+    if (begin < end && (*begin == u'-' || *begin == u'+'))
+        negative = *begin++ == u'-';
+    std::uint64_t digits = 0;
+    int count = 0;
+    int decimals = 0;
+    bool comma = false;
+    for (; begin < end; ++begin) {
+        const char16_t c = *begin;
+        if (c >= u'0' && c <= u'9') {
+            if (++count > maxQuickDigits)
+                return false;
+            digits = digits * 10 + std::uint64_t(c - u'0');
+            if (comma)
+                ++decimals;
+        } else if (c == u',' && !comma) {
+            comma = true;
+        } else {
+            return false;
+        }
+    }
+    if (count == 0)
+        return false;
+    const long double magnitude = static_cast<long double>(digits) / powersOfTen[decimals];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+QString text(const char16_t* begin, const char16_t* end) {
+    return QString(reinterpret_cast<const QChar*>(begin), end - begin);
+}
+
+// The number part of a money text: the characters before its first blank.
+long double netValue(const char16_t* begin, const char16_t* end) {
+    const char16_t* blank = begin;
+    while (blank < end && *blank != u' ')
+        ++blank;
+    long double value;
+    if (blank < end && quickNumber(begin, blank, value))
+        return value;
+    return moneyValue(text(begin, end));
+}
+
+long double rateValue(const char16_t* begin, const char16_t* end) {
+    long double value;
+    if (quickNumber(begin, end, value))
+        return value;
+    return toFloat(text(begin, end));
+}
+
+constexpr qsizetype chunk = 256; // characters whose line breaks are gathered at once
+
+// The positions (from `begin`) of every CR and LF in [begin, end), end - begin <= chunk,
+// written to `at`; returns their number. A block of text has about one break every ten
+// characters at irregular places, so they are gathered without a branch per character
+// or per break, eight characters at a time where the processor allows.
+int gatherBreaks(const char16_t* begin, const char16_t* end, int* at) {
+    int count = 0;
+    const char16_t* p = begin;
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi16(u'\r');
+    const __m128i lf = _mm_set1_epi16(u'\n');
+    for (; end - p >= 8; p += 8) {
+        const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i breaks = _mm_or_si128(_mm_cmpeq_epi16(chars, cr), _mm_cmpeq_epi16(chars, lf));
+        unsigned mask = unsigned(_mm_movemask_epi8(_mm_packs_epi16(breaks, _mm_setzero_si128())));
+        const int found = std::popcount(mask);
+        const int offset = int(p - begin);
+        // Four slots are always written (the spare ones are overwritten later); more than
+        // four breaks in eight characters are blank lines, which are rare.
+        for (int i = 0; i < 4; ++i) {
+            at[count + i] = offset + std::countr_zero(mask);
+            mask &= mask - 1;
+        }
+        for (int i = 4; i < found; ++i) {
+            at[count + i] = offset + std::countr_zero(mask);
+            mask &= mask - 1;
+        }
+        count += found;
+    }
+#endif
+    for (; p < end; ++p) {
+        if (*p == u'\r' || *p == u'\n')
+            at[count++] = int(p - begin);
+    }
+    return count;
+}
+
+} // namespace
 
 long double gettotal(const QString& articlesBlock) {
+    // Lines end at CR LF, a lone CR or a lone LF; a break at the very end starts no
+    // further line. Field 5 of each item is the net, field 7 the rate; an item is
+    // counted once its seventh line is there, so an incomplete last item is ignored.
+    constexpr int net = 4;
+    constexpr int rate = 6;
+    const char16_t* p = reinterpret_cast<const char16_t*>(articlesBlock.constData());
+    const char16_t* const end = p + articlesBlock.size();
+    const char16_t* netBegin = nullptr;
+    const char16_t* netEnd = nullptr;
     long double sum = 0.0L;
-    for (const LineItem& item : readLineItems(articlesBlock))
-        sum += moneyValue(item.net) * (toFloat(item.rate) / 100.0L + 1.0L);
+    int field = 0;
+    auto line = [&](const char16_t* begin, const char16_t* lineEnd) {
+        if (field == net) {
+            netBegin = begin;
+            netEnd = lineEnd;
+        } else if (field == rate) {
+            const long double n = netValue(netBegin, netEnd);
+            sum += n * (rateValue(begin, lineEnd) / 100.0L + 1.0L);
+        }
+        field = field == lineItemFieldCount - 1 ? 0 : field + 1;
+    };
+    // A CR ends a line and takes a LF right after it along; every other LF ends a line.
+    const char16_t* start = p;
+    int breaks[chunk + 8];
+    for (const char16_t* from = p; from < end; from += chunk) {
+        const char16_t* to = end - from > chunk ? from + chunk : end;
+        const int found = gatherBreaks(from, to, breaks);
+        for (int i = 0; i < found; ++i) {
+            const char16_t* lineBreak = from + breaks[i];
+            if (*lineBreak == u'\n' && lineBreak > p && lineBreak[-1] == u'\r') {
+                start = lineBreak + 1;
+                continue;
+            }
+            line(start, lineBreak);
+            start = lineBreak + 1;
+        }
+    }
+    if (start < end)
+        line(start, end);
     return round2(sum);
 }
 

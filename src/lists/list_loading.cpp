@@ -2,9 +2,13 @@
 
 #include "core/date_text.h"
 #include "core/document_total.h"
+#include "core/error.h"
 #include "db/connection.h"
 
+#include <QByteArrayView>
+#include <QStringDecoder>
 #include <QStringView>
+#include <sqlite3.h>
 
 namespace vantrel::lists {
 namespace {
@@ -53,28 +57,102 @@ QString trimmedFilter(const QString& filter) {
     return filter.mid(begin, end - begin);
 }
 
-// Number, date, customer and the two flags as stored, then the recomputed total. The
-// stored Total (column 5) is read but never shown.
-ListRow documentRow(const QStringList& values, const MoneyFormat& money) {
-    const QString total = getcurstring(gettotal(values[6]), money);
-    ListRow row;
-    row.reserve(documentColumns);
-    for (qsizetype c = 0; c < 5; ++c)
-        row.append(values[c]);
-    row.append(total);
-    return row;
-}
+// Steps one statement on the connection and hands out its columns one by one, so
+// that a list of 100 000 documents converts only what it shows: the stored Total is
+// never read, the flag words share one text each. Errors are the engine's, as for
+// every statement of the connection.
+class Rows {
+public:
+    Rows(db::Connection& dqd, const QString& sql) : db_(dqd.handle()) {
+        if (!db_) {
+            dqd.exec(sql); // throws the connection's own "not connected" error
+            return;
+        }
+        const QByteArray text = sql.toUtf8();
+        if (sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &stmt_, nullptr) != SQLITE_OK)
+            fail();
+    }
+    ~Rows() { sqlite3_finalize(stmt_); }
+    Rows(const Rows&) = delete;
+    Rows& operator=(const Rows&) = delete;
 
+    bool next() {
+        if (!stmt_)
+            return false;
+        const int rc = sqlite3_step(stmt_);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc != SQLITE_DONE)
+            fail();
+        return false;
+    }
+
+    // A NULL reads as a null text, as everywhere else.
+    QString text(int column) const {
+        const auto* chars = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+        if (!chars)
+            return {};
+        return QString::fromUtf8(chars, sqlite3_column_bytes(stmt_, column));
+    }
+
+    // The column decoded into `buffer`, whose storage is reused from row to row: the
+    // line-item blocks are only read, never kept.
+    void textInto(int column, QString& buffer) const {
+        static QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const auto* chars = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+        const QByteArrayView bytes(chars, chars ? sqlite3_column_bytes(stmt_, column) : 0);
+        buffer.resize(bytes.size());
+        const QChar* end = decoder.appendToBuffer(buffer.data(), bytes);
+        buffer.truncate(end - buffer.constData());
+    }
+
+    QString flag(int column) const {
+        static const QString oui = QStringLiteral("Oui");
+        static const QString non = QStringLiteral("Non");
+        const auto* chars = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+        if (chars) {
+            const QByteArrayView bytes(chars, sqlite3_column_bytes(stmt_, column));
+            if (bytes == "Oui")
+                return oui;
+            if (bytes == "Non")
+                return non;
+        }
+        return text(column);
+    }
+
+private:
+    [[noreturn]] void fail() const { throw Error(QString::fromUtf8(sqlite3_errmsg(db_))); }
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+// The queries' columns: Num, Dat, Customer, Printed, Paid or Invoiced, Total, Articles.
+enum DocumentColumn { numColumn, datColumn, customerColumn, printedColumn, flagColumn, totalColumn, articlesColumn };
+
+// Number, date, customer and the two flags as stored, then the total recomputed from
+// the line items. The stored Total is read by the query but never shown.
 void readDocuments(db::Connection& dqd, const QString& sql, bool betweenDates, const DateSpan& span,
                    const MoneyFormat& money, QList<ListRow>& rows) {
-    dqd.forEachRow(sql, [&](const QStringList& values) {
+    Rows documents(dqd, sql);
+    QString articles;
+    while (documents.next()) {
+        QString dat = documents.text(datColumn);
         if (betweenDates) {
-            const std::optional<QDate> day = readDateText(values[1]);
+            const std::optional<QDate> day = readDateText(dat);
             if (!day || !span.contains(*day))
-                return;
+                continue;
         }
-        rows.append(documentRow(values, money));
-    });
+        const QString total = getcurstring(gettotal((documents.textInto(articlesColumn, articles), articles)), money);
+        ListRow row;
+        row.reserve(documentColumns);
+        row.append(documents.text(numColumn));
+        row.append(std::move(dat));
+        row.append(documents.text(customerColumn));
+        row.append(documents.flag(printedColumn));
+        row.append(documents.flag(flagColumn));
+        row.append(total);
+        rows.append(std::move(row));
+    }
 }
 
 void readCatalogue(db::Connection& dqd, const QString& sql, const QString& filter, bool firstLineOfThird,

@@ -1,0 +1,61 @@
+#pragma once
+
+// A company file in a temporary folder with the current tables, for the list tests.
+#include "core/sql_quote.h"
+#include "db/connection.h"
+#include "db/schema.h"
+#include "support/scripted_prompts.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace vantrel::testing {
+
+class CompanyFile {
+public:
+    CompanyFile() {
+        path = dir.filePath(QStringLiteral("listes.vtdb"));
+        dqd.create(path);
+        // Stamped current first, so that making the tables asks nothing.
+        dqd.exec(QStringLiteral("CREATE TABLE VerInfo (VerNum Text);"));
+        db::set_db_version(dqd, db::currentVersion);
+        ScriptedPrompts prompts;
+        db::Create_Tables(dqd, prompts);
+    }
+
+    // Every text through gvs, as the program writes them.
+    void insert(const QString& table, const QStringList& columns, const QStringList& values) {
+        QStringList quoted;
+        for (const QString& value : values)
+            quoted << QLatin1Char('\'') + gvs(value) + QLatin1Char('\'');
+        dqd.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3);")
+                     .arg(table, columns.join(QLatin1Char(',')), quoted.join(QLatin1Char(','))));
+    }
+
+    void invoice(const QString& num, const QString& dat, const QString& paid = QStringLiteral("Non"),
+                 const QString& sent = QStringLiteral("Non"), const QString& articles = {},
+                 const QString& customer = QStringLiteral("Dupont"), const QString& total = QStringLiteral("0,00 €")) {
+        insert(QStringLiteral("Invoices15"),
+               {"Num", "Customer", "Dat", "Printed", "Sent", "Paid", "Articles", "Total"},
+               {num, customer, dat, QStringLiteral("Non"), sent, paid, articles, total});
+    }
+
+    void quote(const QString& num, const QString& dat, const QString& invoiced = QStringLiteral("Non"),
+               const QString& articles = {}) {
+        insert(QStringLiteral("Quotes15"), {"Num", "Customer", "Dat", "Printed", "Invoiced", "Articles", "Total"},
+               {num, QStringLiteral("Durand"), dat, QStringLiteral("Oui"), invoiced, articles, QStringLiteral("0,00 €")});
+    }
+
+    QTemporaryDir dir;
+    QString path;
+    db::Connection dqd;
+};
+
+// One stored line item with the given net and rate texts, each field followed by CR LF.
+inline QString item(const QString& net, const QString& rate) {
+    return QStringLiteral("A1\r\nPose\r\n1\r\n") + net + QStringLiteral("\r\n") + net + QStringLiteral("\r\n") + net +
+           QStringLiteral("\r\n") + rate + QStringLiteral("\r\n");
+}
+
+} // namespace vantrel::testing
