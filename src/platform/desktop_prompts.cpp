@@ -73,9 +73,11 @@ void DesktopPrompts::information(const QString& text) {
     showMessage(parentWindow(), QMessageBox::Information, captions::information, text);
 }
 
-Answer DesktopPrompts::question(const QString& text, QuestionButtons buttons) {
+Answer DesktopPrompts::question(const QString& text, QuestionButtons buttons, QuestionKind kind) {
     NormalPointer pointer;
-    QMessageBox box(QMessageBox::Question, captions::question, screenLines(text), QMessageBox::NoButton,
+    const bool warning = kind == QuestionKind::Warning;
+    QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Question,
+                    warning ? captions::warning : captions::question, screenLines(text), QMessageBox::NoButton,
                     parentWindow());
     QPushButton* yes = box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);

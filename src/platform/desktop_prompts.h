@@ -15,7 +15,7 @@ public:
     void warning(const QString& text) override;
     void error(const QString& text) override;
     void information(const QString& text) override;
-    Answer question(const QString& text, QuestionButtons buttons) override;
+    Answer question(const QString& text, QuestionButtons buttons, QuestionKind kind) override;
     std::optional<QString> openFile(const FileDialogRequest& request) override;
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title, const QString& start) override;

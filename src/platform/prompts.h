@@ -9,6 +9,9 @@ namespace vantrel::platform {
 
 enum class Answer { Ok, Yes, No, Cancel };
 enum class QuestionButtons { YesNo, YesNoCancel };
+// A question asked in a "Confirmer" box, or in an "Avertissement" box when the answer
+// destroys something (deletions).
+enum class QuestionKind { Confirm, Warning };
 
 // A standard file dialog, described as the program's commands give it: the filter in
 // the "description|pattern|description|pattern" form, the extension added to a name
@@ -31,7 +34,8 @@ public:
     virtual void error(const QString& text) = 0;       // "Erreur", OK
     virtual void information(const QString& text) = 0; // "Informations", OK
     virtual Answer question(const QString& text,       // "Confirmer", "&Oui" / "&Non" [/ "Annuler"]
-                            QuestionButtons buttons = QuestionButtons::YesNo) = 0;
+                            QuestionButtons buttons = QuestionButtons::YesNo,
+                            QuestionKind kind = QuestionKind::Confirm) = 0;
 
     // The chosen path, or nullopt when the user cancelled.
     virtual std::optional<QString> openFile(const FileDialogRequest& request) = 0;

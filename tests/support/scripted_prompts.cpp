@@ -10,6 +10,7 @@ const char* kindName(PromptKind kind) {
     case PromptKind::Error: return "error";
     case PromptKind::Information: return "information";
     case PromptKind::Question: return "question";
+    case PromptKind::WarningQuestion: return "warning question";
     case PromptKind::OpenFile: return "open-file dialog";
     case PromptKind::SaveFile: return "save-file dialog";
     case PromptKind::Folder: return "folder dialog";
@@ -64,8 +65,10 @@ void ScriptedPrompts::warning(const QString& text) { take(PromptKind::Warning, t
 void ScriptedPrompts::error(const QString& text) { take(PromptKind::Error, text); }
 void ScriptedPrompts::information(const QString& text) { take(PromptKind::Information, text); }
 
-platform::Answer ScriptedPrompts::question(const QString& text, platform::QuestionButtons) {
-    return take(PromptKind::Question, text).answer;
+platform::Answer ScriptedPrompts::question(const QString& text, platform::QuestionButtons,
+                                           platform::QuestionKind kind) {
+    return take(kind == platform::QuestionKind::Warning ? PromptKind::WarningQuestion : PromptKind::Question, text)
+        .answer;
 }
 
 std::optional<QString> ScriptedPrompts::openFile(const platform::FileDialogRequest& request) {

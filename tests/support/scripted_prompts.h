@@ -8,7 +8,7 @@
 
 namespace vantrel::testing {
 
-enum class PromptKind { Warning, Error, Information, Question, OpenFile, SaveFile, Folder, Print, PrinterSetup };
+enum class PromptKind { Warning, Error, Information, Question, WarningQuestion, OpenFile, SaveFile, Folder, Print, PrinterSetup };
 
 const char* kindName(PromptKind kind);
 
@@ -37,7 +37,8 @@ public:
     void warning(const QString& text) override;
     void error(const QString& text) override;
     void information(const QString& text) override;
-    platform::Answer question(const QString& text, platform::QuestionButtons buttons) override;
+    platform::Answer question(const QString& text, platform::QuestionButtons buttons,
+                              platform::QuestionKind kind) override;
     std::optional<QString> openFile(const platform::FileDialogRequest& request) override;
     std::optional<QString> saveFile(const platform::FileDialogRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title, const QString& start) override;

@@ -1,0 +1,151 @@
+#include "catalogue/art_form.h"
+
+#include "catalogue/account_numbers.h"
+#include "catalogue/form_layout.h"
+#include "catalogue/messages.h"
+#include "core/error.h"
+#include "core/money.h"
+#include "core/numbers.h"
+#include "platform/money_field.h"
+#include "platform/number_field.h"
+#include "platform/prompts.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace vantrel::catalogue {
+
+TArtForm::TArtForm(db::Connection& dqd, platform::Prompts& prompts, QWidget* parent)
+    : QDialog(parent), dqd_(dqd), prompts_(prompts) {
+    setWindowTitle(messages::articleCaption);
+    setModal(true);
+
+    code_ = new platform::NumberField(0, 1, this);
+    code_->setFixedWidth(110);
+    auto* codeRow = new QHBoxLayout;
+    codeRow->addWidget(new QLabel(QStringLiteral("ART"), this));
+    codeRow->addWidget(code_);
+    codeRow->addStretch(1);
+
+    description_ = new QLineEdit(this);
+    QFont bold = description_->font();
+    bold.setBold(true);
+    description_->setFont(bold);
+    price_ = new platform::MoneyField(this);
+    price_->setFixedWidth(130);
+    stock_ = new platform::NumberField(0, 1, this);
+    stock_->setFixedWidth(110);
+    vat_ = new platform::NumberField(2, 0, this);
+    vat_->setFixedWidth(110);
+    vatButton_ = new QToolButton(this);
+    vatButton_->setText(QStringLiteral("..."));
+    auto* vatRow = new QHBoxLayout;
+    vatRow->addWidget(vat_);
+    vatRow->addWidget(new QLabel(QStringLiteral("%"), this));
+    vatRow->addWidget(vatButton_);
+    vatRow->addStretch(1);
+    auto* priceRow = new QHBoxLayout;
+    priceRow->addWidget(price_);
+    priceRow->addStretch(1);
+    auto* stockRow = new QHBoxLayout;
+    stockRow->addWidget(stock_);
+    stockRow->addStretch(1);
+
+    for (platform::NumberField* f : {code_, stock_, vat_})
+        f->setFieldColour(fieldColour);
+    tintField(*description_, fieldColour);
+    tintField(*price_, fieldColour);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Code :"), codeRow);
+    form->addRow(QStringLiteral("Description :"), description_);
+    form->addRow(QStringLiteral("Prix :"), priceRow);
+    form->addRow(QStringLiteral("En stock :"), stockRow);
+    form->addRow(QStringLiteral("Taux TVA :"), vatRow);
+
+    ok_ = new QPushButton(QStringLiteral("&OK"), this);
+    cancel_ = new QPushButton(QStringLiteral("&Annuler"), this);
+    ok_->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+    setFixedSize(QSize(460, layout->sizeHint().height()));
+
+    connect(ok_, &QPushButton::clicked, this, &TArtForm::OkbtnClick);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(vatButton_, &QToolButton::clicked, this, &TArtForm::Button1Click);
+}
+
+void TArtForm::setMoneyFormat(const MoneyFormat& format) { price_->setMoneyFormat(format.decimals, format.symbol); }
+
+void TArtForm::prepareNew(int number, const QString& rate1) {
+    art_modifying = false;
+    editedCode.clear();
+    code_->setText(QString::number(number));
+    description_->clear();
+    price_->setAmountText(QStringLiteral("0"));
+    stock_->setText(QStringLiteral("1"));
+    vat_->setText(platform::canonicalNumberText(rate1, 2, 0));
+    ok_->setFocus();
+}
+
+void TArtForm::prepareModify(const Article& a) {
+    art_modifying = true;
+    editedCode = a.code;
+    code_->setText(QString::number(getartnum_from_code(a.code)));
+    description_->setText(a.description);
+    price_->setAmountText(getcurvalue(a.price));
+    stock_->setText(a.quantity);
+    vat_->setText(a.vat);
+    ok_->setFocus();
+}
+
+Article TArtForm::article() const {
+    return {getcode_from_artnum(code_->text()), description_->text(), price_->moneyText(), stock_->text(),
+            vat_->text()};
+}
+
+bool TArtForm::numberAccepted() {
+    if (art_modifying && toInteger(code_->text()) == getartnum_from_code(editedCode))
+        return true;
+    if (there_is_like_art(dqd_, code_->text())) {
+        prompts_.warning(messages::articleNumberUsed);
+        return false;
+    }
+    return true;
+}
+
+void TArtForm::OkbtnClick() {
+    try {
+        if (!numberAccepted())
+            return;
+    } catch (const Error& error) {
+        prompts_.error(error.message());
+        return;
+    }
+    // Leaving the field being edited writes it in its final form (the price as money
+    // text, the numbers in canonical form) before the values are read.
+    ok_->setFocus();
+    for (platform::NumberField* f : {code_, stock_, vat_})
+        f->canonicalize();
+    accept();
+}
+
+void TArtForm::Button1Click() {
+    if (!pickVat)
+        return;
+    if (const std::optional<QString> rate = pickVat(vatButton_, fieldColour))
+        vat_->setText(*rate);
+}
+
+} // namespace vantrel::catalogue
