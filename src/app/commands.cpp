@@ -1,12 +1,14 @@
 #include "app/commands.h"
 
 #include "app/catalogue_commands.h"
+#include "app/backup_commands.h"
 #include "app/main_form.h"
 
 namespace vantrel::app {
 
 void installCommands(TMainForm& window) {
     // Each subsystem adds its installer here.
+    installBackupCommands(window);
     const CatalogueWindows catalogue = installCatalogueCommands(window);
     static_cast<void>(catalogue);
 }
