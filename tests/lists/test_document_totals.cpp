@@ -60,6 +60,7 @@ private Q_SLOTS:
     void sameAsReader_data();
     void sameAsReader();
     void sameAsReaderWherever();
+    void moneyTextSameAsFormatFixed();
 };
 
 void DocumentTotalsTest::total_data() {
@@ -135,6 +136,19 @@ void DocumentTotalsTest::sameAsReaderWherever() {
         QCOMPARE(expected.error, QString());
         QCOMPARE(actual.error, QString());
         QVERIFY2(std::memcmp(&actual.value, &expected.value, 10) == 0, qPrintable(QString::number(shift)));
+    }
+}
+
+void DocumentTotalsTest::moneyTextSameAsFormatFixed() {
+    // The totals' money text is written directly for usual amounts; it must be the text
+    // of the general formatter for every amount, at both precisions and any symbol.
+    const long double values[] = {0.0L, -0.0L, 0.004L, -0.004L, -0.005L, 0.005L, 0.125L, 2.345L, 17.96L, -12.5L,
+                                  172.75L, 99999.995L, 1e12L + 0.5L, 9.99999999999e12L, 1e13L, 1e15L, 1e17L, 3e19L,
+                                  -7.2e18L, 1234567.8915L};
+    for (const long double value : values) {
+        for (const MoneyFormat& format : {MoneyFormat(), MoneyFormat::fromSettings("3", ""), MoneyFormat::fromSettings("2", "EUR")}) {
+            QCOMPARE(getcurstring(value, format), formatFixed(value, format.decimals) + QLatin1Char(' ') + format.symbol);
+        }
     }
 }
 
