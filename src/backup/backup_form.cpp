@@ -207,8 +207,9 @@ void TBackupForm::BackupButtonClick() {
     dqd_.close();
 
     if (QFileInfo::exists(archive) &&
-        platform_.prompts.question(messages::replaceQuestion(QFileInfo(archive).fileName())) !=
-            platform::Answer::Yes) {
+        platform_.prompts.question(messages::replaceQuestion(QFileInfo(archive).fileName()),
+                                   platform::QuestionButtons::YesNo,
+                                   platform::QuestionKind::Warning) != platform::Answer::Yes) {
         reconnect(database);
         return;
     }

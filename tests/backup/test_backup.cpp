@@ -171,7 +171,7 @@ private Q_SLOTS:
         const QByteArray first = testing::fileBytes(destination);
 
         dqd->exec(QStringLiteral("INSERT INTO Customers15 VALUES ('CL003','Bernard');"));
-        test->prompts.expect(PromptKind::Question, platform::Answer::Yes).expect(PromptKind::Information);
+        test->prompts.expect(PromptKind::WarningQuestion, platform::Answer::Yes).expect(PromptKind::Information);
         QVERIFY(backUp(destination));
         QCOMPARE(test->prompts.shown.at(1).text,
                  QStringLiteral("Attention, le fichier de destination \"Sauvegarde Dupont.vtbk\" existe déjà. "
@@ -183,7 +183,7 @@ private Q_SLOTS:
         dqd->open(database);
 
         dqd->exec(QStringLiteral("DELETE FROM Customers15 WHERE Account='CL003';"));
-        test->prompts.expect(PromptKind::Question, platform::Answer::No);
+        test->prompts.expect(PromptKind::WarningQuestion, platform::Answer::No);
         bool leftOpen = false;
         QVERIFY(!backUp(destination, &leftOpen));
         QVERIFY(leftOpen);
@@ -227,7 +227,7 @@ private Q_SLOTS:
             destination = destination.arg(dir->path());
 
         if (replaceQuestion)
-            test->prompts.expect(PromptKind::Question, platform::Answer::Yes);
+            test->prompts.expect(PromptKind::WarningQuestion, platform::Answer::Yes);
         test->prompts.expect(PromptKind(kind));
         bool leftOpen = false;
         QVERIFY(!backUp(destination, &leftOpen));
@@ -263,7 +263,7 @@ private Q_SLOTS:
             file.write(bytes);
         });
         dqd->exec(QStringLiteral("INSERT INTO Customers15 VALUES ('CL003','Bernard');"));
-        test->prompts.expect(PromptKind::Question, platform::Answer::Yes).expect(PromptKind::Error);
+        test->prompts.expect(PromptKind::WarningQuestion, platform::Answer::Yes).expect(PromptKind::Error);
         QVERIFY(backUp(destination));
         QCOMPARE(test->prompts.shown.last().text, messages::archiveTestFailed);
         QCOMPARE(testing::fileBytes(destination), previous);
