@@ -9,7 +9,9 @@ namespace vantrel::settings {
 
 namespace {
 
-QString quoted(const QString& text) { return QLatin1Char('\'') + gvs(text) + QLatin1Char('\''); }
+QString quoted(const QString& text) {
+    return QLatin1Char('\'') + gvs(text) + QLatin1Char('\'');
+}
 
 // The identifiers and footer statements write their values between double quotation
 // marks, each one inside doubled; in a VALUES list such a token is always a text.
@@ -40,8 +42,8 @@ CompanySettings loadsettings(db::Connection& dqd) {
         s.decimals = r[9];
         s.rate2 = r[10];
     }
-    const QList<QStringList> infos = dqd.query(
-        QStringLiteral("SELECT include_infos_check, siret, Rcs, Naf, Tvaintra FROM Informations20;"));
+    const QList<QStringList> infos = dqd.query(QStringLiteral(
+        "SELECT include_infos_check, siret, Rcs, Naf, Tvaintra FROM Informations20;"));
     if (!infos.isEmpty()) {
         const QStringList& r = infos.constFirst();
         s.includeInfos = isSettingsFlagSet(r[0]);
@@ -63,22 +65,28 @@ void savesettings(db::Connection& dqd, const CompanySettings& s) {
     const QString separator = QStringLiteral(",");
     db::Transaction transaction(dqd);
     dqd.exec(QStringLiteral("DELETE FROM Settings15;"));
-    const QStringList company = {quoted(s.businessName), quoted(s.address),  quoted(s.email),
-                                 quoted(s.telephone),    quoted(s.fax),      quoted(s.website),
-                                 quoted(s.currency),     quoted(s.rate1),    quoted(getlogotext(s.logo)),
-                                 quoted(s.decimals),     quoted(s.rate2)};
-    dqd.exec(QStringLiteral("INSERT INTO Settings15  (Nom, Adresse, Email, Telephone, Fax, Siteweb, monnaie, "
-                            "taux, logo, decimals, taux2)  VALUES (") +
+    const QStringList company = {
+        quoted(s.businessName), quoted(s.address), quoted(s.email),
+        quoted(s.telephone),    quoted(s.fax),     quoted(s.website),
+        quoted(s.currency),     quoted(s.rate1),   quoted(getlogotext(s.logo)),
+        quoted(s.decimals),     quoted(s.rate2)};
+    dqd.exec(QStringLiteral(
+                 "INSERT INTO Settings15  (Nom, Adresse, Email, Telephone, Fax, Siteweb, monnaie, "
+                 "taux, logo, decimals, taux2)  VALUES (") +
              company.join(separator) + QStringLiteral(");"));
     dqd.exec(QStringLiteral("DELETE FROM Informations20;"));
-    const QStringList infos = {doubleQuoted(settingsFlagWord(s.includeInfos)), doubleQuoted(s.siret),
-                               doubleQuoted(s.rcs), doubleQuoted(s.naf), doubleQuoted(s.tvaIntra)};
-    dqd.exec(QStringLiteral("INSERT INTO Informations20  (Include_infos_check , Siret, Rcs, Naf, Tvaintra)  VALUES (") +
+    const QStringList infos = {doubleQuoted(settingsFlagWord(s.includeInfos)),
+                               doubleQuoted(s.siret), doubleQuoted(s.rcs), doubleQuoted(s.naf),
+                               doubleQuoted(s.tvaIntra)};
+    dqd.exec(QStringLiteral("INSERT INTO Informations20  (Include_infos_check , Siret, Rcs, Naf, "
+                            "Tvaintra)  VALUES (") +
              infos.join(separator) + QStringLiteral(");"));
     dqd.exec(QStringLiteral("DELETE FROM Footer25;"));
-    const QStringList footer = {doubleQuoted(settingsFlagWord(s.includeFooter)), doubleQuoted(s.footerText)};
-    dqd.exec(QStringLiteral("INSERT INTO Footer25  (Include_footer_check , Footer_text)  VALUES (") +
-             footer.join(separator) + QStringLiteral(");"));
+    const QStringList footer = {doubleQuoted(settingsFlagWord(s.includeFooter)),
+                                doubleQuoted(s.footerText)};
+    dqd.exec(
+        QStringLiteral("INSERT INTO Footer25  (Include_footer_check , Footer_text)  VALUES (") +
+        footer.join(separator) + QStringLiteral(");"));
     transaction.commit();
 }
 

@@ -44,12 +44,14 @@ qsizetype findDataValue(const QString& text) {
         from = at + dataProperty.size();
         // Only the property name itself counts: blanks before it back to a line start.
         qsizetype before = at - 1;
-        while (before >= 0 && (text[before] == QLatin1Char(' ') || text[before] == QLatin1Char('\t')))
+        while (before >= 0 &&
+               (text[before] == QLatin1Char(' ') || text[before] == QLatin1Char('\t')))
             --before;
         if (before >= 0 && text[before] != QLatin1Char('\n') && text[before] != QLatin1Char('\r'))
             continue;
         qsizetype after = from;
-        while (after < text.size() && (text[after] == QLatin1Char(' ') || text[after] == QLatin1Char('\t')))
+        while (after < text.size() &&
+               (text[after] == QLatin1Char(' ') || text[after] == QLatin1Char('\t')))
             ++after;
         if (after < text.size() && text[after] == QLatin1Char('='))
             return after + 1;

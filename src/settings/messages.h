@@ -25,11 +25,13 @@ inline const QString rate1Label = QStringLiteral("TVA Taux 1 :");
 inline const QString rate2Label = QStringLiteral("TVA Taux 2 :");
 inline const QString percent = QStringLiteral("%");
 inline const QString defaultRate = QStringLiteral("Par défaut");
-inline const QString rateNote1 = QStringLiteral("(vous pourrez modifier à votre guise le taux de tva");
+inline const QString rateNote1 =
+    QStringLiteral("(vous pourrez modifier à votre guise le taux de tva");
 inline const QString rateNote2 = QStringLiteral("sur chaque article)");
 
 inline const QString logoTab = QStringLiteral("Logo");
-inline const QString logoNote1 = QStringLiteral("Si le logo dépasse la taille correcte, il sera automatiquement ");
+inline const QString logoNote1 =
+    QStringLiteral("Si le logo dépasse la taille correcte, il sera automatiquement ");
 inline const QString logoNote2 = QStringLiteral("redimensionné.");
 inline const QString loadLogoButton = QStringLiteral("Charger votre logo");
 inline const QString removeLogoButton = QStringLiteral("Supprimer");
@@ -39,7 +41,8 @@ inline const QString allPictures = QStringLiteral("Toutes les images");
 inline const QString allFiles = QStringLiteral("Tous les fichiers");
 
 inline const QString infosTab = QStringLiteral("Informations");
-inline const QString includeInfos = QStringLiteral("Inclure les informations ci-dessous dans les documents ");
+inline const QString includeInfos =
+    QStringLiteral("Inclure les informations ci-dessous dans les documents ");
 inline const QString siretLabel = QStringLiteral("Siret");
 inline const QString rcsLabel = QStringLiteral("R.C.S.");
 inline const QString nafLabel = QStringLiteral("N.A.F (A.P.E)");

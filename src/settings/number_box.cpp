@@ -13,9 +13,13 @@ NumberBox::NumberBox(int decimals, double minimum, std::optional<double> maximum
     setAccelerated(false);
 }
 
-QString NumberBox::text() const { return lineEdit()->text(); }
+QString NumberBox::text() const {
+    return lineEdit()->text();
+}
 
-void NumberBox::setText(const QString& text) { lineEdit()->setText(text); }
+void NumberBox::setText(const QString& text) {
+    lineEdit()->setText(text);
+}
 
 void NumberBox::canonicalize() {
     const QString canonicalText = canonical(text());
@@ -47,7 +51,9 @@ QValidator::State NumberBox::validate(QString& input, int&) const {
     return *typed < minimum_ ? QValidator::Intermediate : QValidator::Acceptable;
 }
 
-void NumberBox::fixup(QString& input) const { input = canonical(input); }
+void NumberBox::fixup(QString& input) const {
+    input = canonical(input);
+}
 
 void NumberBox::stepBy(int steps) {
     const double current = value(text()).value_or(minimum_);

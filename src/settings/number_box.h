@@ -13,7 +13,8 @@ namespace vantrel::settings {
 class NumberBox : public QAbstractSpinBox {
     Q_OBJECT
 public:
-    NumberBox(int decimals, double minimum, std::optional<double> maximum, QWidget* parent = nullptr);
+    NumberBox(int decimals, double minimum, std::optional<double> maximum,
+              QWidget* parent = nullptr);
 
     QString text() const;
     void setText(const QString& text);

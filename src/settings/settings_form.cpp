@@ -4,6 +4,7 @@
 #include "settings/logo.h"
 #include "settings/messages.h"
 #include "settings/number_box.h"
+#include "settings/picture_file.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -44,7 +45,9 @@ QString storedText(const QPlainTextEdit& field) {
     return field.toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
-QLabel* label(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
+QLabel* label(const QString& text, QWidget* parent) {
+    return new QLabel(text, parent);
+}
 
 } // namespace
 
@@ -55,7 +58,8 @@ QString pictureFilter() {
     };
     const QList<Kind> kinds = {
         {QStringLiteral("Bitmaps Windows"), {QStringLiteral("bmp"), QStringLiteral("dib")}},
-        {QStringLiteral("Images JPEG"), {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("jpe")}},
+        {QStringLiteral("Images JPEG"),
+         {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("jpe")}},
         {QStringLiteral("Images PNG"), {QStringLiteral("png")}},
         {QStringLiteral("Images TIFF"), {QStringLiteral("tif"), QStringLiteral("tiff")}},
         {QStringLiteral("Images Truevision (TGA)"), {QStringLiteral("tga")}},
@@ -102,12 +106,15 @@ void LogoArea::paintEvent(QPaintEvent*) {
 }
 
 TsettingsForm::TsettingsForm(platform::Prompts& prompts, QWidget* parent)
-    : QDialog(parent), prompts_(prompts), tabs_(new QTabWidget(this)), ok_(new QPushButton(messages::okButton, this)),
+    : QDialog(parent), prompts_(prompts), tabs_(new QTabWidget(this)),
+      ok_(new QPushButton(messages::okButton, this)),
       cancel_(new QPushButton(messages::cancelButton, this)) {
     setObjectName(QStringLiteral("settingsForm"));
     setWindowTitle(messages::caption);
     setModal(true);
     tabs_->setObjectName(QStringLiteral("PageControl1"));
+    // All five tabs in sight: the dialog widens to its tab bar rather than scrolling it.
+    tabs_->setUsesScrollButtons(false);
     tabs_->addTab(contactPage(), messages::contactTab);
     tabs_->addTab(moneyPage(), messages::moneyTab);
     tabs_->addTab(logoPage(), messages::logoTab);
@@ -153,14 +160,18 @@ QWidget* TsettingsForm::contactPage() {
 
     auto* grid = new QGridLayout(page);
     const QList<QPair<QString, QWidget*>> rows = {
-        {messages::businessNameLabel, businessName_}, {messages::addressLabel, address_},
-        {messages::emailLabel, email_},               {messages::telephoneLabel, telephone_},
-        {messages::faxLabel, fax_},                   {messages::websiteLabel, website_},
+        {messages::businessNameLabel, businessName_},
+        {messages::addressLabel, address_},
+        {messages::emailLabel, email_},
+        {messages::telephoneLabel, telephone_},
+        {messages::faxLabel, fax_},
+        {messages::websiteLabel, website_},
     };
     for (int r = 0; r < rows.size(); ++r) {
         QLabel* caption = label(rows[r].first, page);
         caption->setBuddy(rows[r].second);
-        grid->addWidget(caption, r, 0, rows[r].second == address_ ? Qt::AlignTop : Qt::AlignVCenter);
+        grid->addWidget(caption, r, 0,
+                        rows[r].second == address_ ? Qt::AlignTop : Qt::AlignVCenter);
         grid->addWidget(rows[r].second, r, 1);
     }
     grid->setColumnStretch(1, 1);
@@ -199,7 +210,8 @@ QWidget* TsettingsForm::moneyPage() {
     grid->addWidget(label(messages::rate2Label, page), 5, 0);
     grid->addWidget(rate2_, 5, 1);
     grid->addWidget(label(messages::percent, page), 5, 2);
-    grid->addWidget(label(messages::rateNote1 + QLatin1Char('\n') + messages::rateNote2, page), 6, 0, 1, 4);
+    grid->addWidget(label(messages::rateNote1 + QLatin1Char('\n') + messages::rateNote2, page), 6,
+                    0, 1, 4);
     grid->setColumnStretch(4, 1);
     grid->setRowStretch(7, 1);
     return page;
@@ -346,19 +358,23 @@ void TsettingsForm::Button3Click() {
     const std::optional<QString> path = prompts_.openFile(request);
     if (!path)
         return;
-    QImageReader reader(*path);
-    const QImage source = reader.read();
+    QString error;
+    const QImage source = readPictureFile(*path, error);
     if (source.isNull()) {
         // The picture in the area stays as it was.
-        prompts_.error(reader.errorString());
+        prompts_.error(error);
         return;
     }
     logo_->setPicture(fitLogo(source));
 }
 
-void TsettingsForm::Button4Click() { logo_->setPicture(QImage()); }
+void TsettingsForm::Button4Click() {
+    logo_->setPicture(QImage());
+}
 
-void TsettingsForm::buttongrayClick() { logo_->setPicture(grayLogo(logo_->picture())); }
+void TsettingsForm::buttongrayClick() {
+    logo_->setPicture(grayLogo(logo_->picture()));
+}
 
 void TsettingsForm::checkClick() {
     const bool on = includeInfos_->isChecked();
@@ -366,7 +382,9 @@ void TsettingsForm::checkClick() {
         field->setEnabled(on);
 }
 
-void TsettingsForm::footerCheckClick() { footer_->setEnabled(includeFooter_->isChecked()); }
+void TsettingsForm::footerCheckClick() {
+    footer_->setEnabled(includeFooter_->isChecked());
+}
 
 void TsettingsForm::keepAddressLines() {
     if (loading_ || address_->blockCount() <= maxAddressLines)

@@ -100,8 +100,8 @@ private Q_SLOTS:
 
     void aNewDatabaseGivesTheDefaults() {
         const CompanySettings s = settings::loadsettings(dqd);
-        for (const QString& text : {s.businessName, s.address, s.email, s.telephone, s.fax, s.website, s.siret,
-                                    s.rcs, s.naf, s.tvaIntra, s.footerText})
+        for (const QString& text : {s.businessName, s.address, s.email, s.telephone, s.fax,
+                                    s.website, s.siret, s.rcs, s.naf, s.tvaIntra, s.footerText})
             QVERIFY(text.isEmpty());
         QCOMPARE(s.currency, QStringLiteral("€"));
         QCOMPARE(s.rate1, QStringLiteral("20,00"));
@@ -131,18 +131,21 @@ private Q_SLOTS:
         compareSettings(settings::loadsettings(dqd), saved);
         QCOMPARE(db::getvatrate(dqd), QStringLiteral("19,60"));
         // Another client reads the same texts.
-        QCOMPARE(sqlite3Cli(path, QStringLiteral("SELECT Nom FROM Settings15;")), saved.businessName + '\n');
-        QCOMPARE(sqlite3Cli(path, QStringLiteral("SELECT Include_footer_check, replace(Footer_text, char(13), '') "
-                                                 "FROM Footer25;")),
-                 QStringLiteral("False|pied ") + text + QStringLiteral("\nligne 2\n"));
+        QCOMPARE(sqlite3Cli(path, QStringLiteral("SELECT Nom FROM Settings15;")),
+                 saved.businessName + '\n');
+        QCOMPARE(
+            sqlite3Cli(path, QStringLiteral(
+                                 "SELECT Include_footer_check, replace(Footer_text, char(13), '') "
+                                 "FROM Footer25;")),
+            QStringLiteral("False|pied ") + text + QStringLiteral("\nligne 2\n"));
     }
 
     void savingTwiceLeavesOneRowPerTable() {
         settings::savesettings(dqd, everyField(QStringLiteral("un")));
         const CompanySettings second = everyField(QStringLiteral("deux"));
         settings::savesettings(dqd, second);
-        for (const QString& table :
-             {QStringLiteral("Settings15"), QStringLiteral("Informations20"), QStringLiteral("Footer25")})
+        for (const QString& table : {QStringLiteral("Settings15"), QStringLiteral("Informations20"),
+                                     QStringLiteral("Footer25")})
             QCOMPARE(rows(dqd, table), 1);
         compareSettings(settings::loadsettings(dqd), second);
     }
@@ -202,9 +205,10 @@ private Q_SLOTS:
 
     void aDamagedLogoLeavesTheOtherSettings() {
         // Another tool left a logo cut short in the middle of its data.
-        sqlite3Cli(path, QStringLiteral("INSERT INTO Settings15 VALUES ('Menuiserie Roux','','','','','','€',"
-                                        "'20,00','object vlogo2: TImage32'||char(13,10)||'  Bitmap.Data = {'"
-                                        "||char(13,10)||'    0A000000020000007F7F7FFF','3','10,00');"));
+        sqlite3Cli(path, QStringLiteral(
+                             "INSERT INTO Settings15 VALUES ('Menuiserie Roux','','','','','','€',"
+                             "'20,00','object vlogo2: TImage32'||char(13,10)||'  Bitmap.Data = {'"
+                             "||char(13,10)||'    0A000000020000007F7F7FFF','3','10,00');"));
         const CompanySettings s = settings::loadsettings(dqd);
         QVERIFY(s.logo.isNull());
         QCOMPARE(s.businessName, QStringLiteral("Menuiserie Roux"));
@@ -220,19 +224,25 @@ private Q_SLOTS:
         s.logo = logo;
         settings::savesettings(dqd, s);
         const QString expected = QStringLiteral(
-            "object vlogo2: TImage32\r\n  Left = 0\r\n  Top = 0\r\n  Width = 266\r\n  Height = 116\r\n"
+            "object vlogo2: TImage32\r\n  Left = 0\r\n  Top = 0\r\n  Width = 266\r\n  Height = "
+            "116\r\n"
             "  Align = alClient\r\n  Bitmap.ResamplerClassName = 'TNearestResampler'\r\n"
             "  Bitmap.Data = {0200000001000000332211FFCCBBAADD}\r\n  BitmapAlign = baCenter\r\n"
-            "  Color = clBtnFace\r\n  ParentColor = False\r\n  Scale = 1\r\n  ScaleMode = smNormal\r\n"
+            "  Color = clBtnFace\r\n  ParentColor = False\r\n  Scale = 1\r\n  ScaleMode = "
+            "smNormal\r\n"
             "  TabOrder = 0\r\nend\r\n");
-        QCOMPARE(sqlite3Cli(path, QStringLiteral("SELECT typeof(Logo), hex(CAST(Logo AS BLOB)) FROM Settings15;")),
-                 QStringLiteral("text|") + QString::fromLatin1(expected.toUtf8().toHex().toUpper()) + '\n');
+        QCOMPARE(
+            sqlite3Cli(path, QStringLiteral(
+                                 "SELECT typeof(Logo), hex(CAST(Logo AS BLOB)) FROM Settings15;")),
+            QStringLiteral("text|") + QString::fromLatin1(expected.toUtf8().toHex().toUpper()) +
+                '\n');
         QCOMPARE(settings::loadsettings(dqd).logo, logo);
 
         // "Supprimer" then "&OK": a form without picture data, read as no logo.
         settings::savesettings(dqd, CompanySettings{});
-        QCOMPARE(sqlite3Cli(path, QStringLiteral("SELECT instr(Logo, 'Bitmap.Data') FROM Settings15;")),
-                 QStringLiteral("0\n"));
+        QCOMPARE(
+            sqlite3Cli(path, QStringLiteral("SELECT instr(Logo, 'Bitmap.Data') FROM Settings15;")),
+            QStringLiteral("0\n"));
         QVERIFY(settings::loadsettings(dqd).logo.isNull());
     }
 };

@@ -1,6 +1,7 @@
 // The logo's stored text form, the fitting of a new picture into the logo area and
 // "Gris".
 #include "settings/logo.h"
+#include "settings/picture_file.h"
 
 #include <QTest>
 
@@ -63,16 +64,18 @@ private Q_SLOTS:
         tenByTwo.setPixel(0, 1, qRgba(0, 0, 0, 0));
         tenByTwo.setPixel(9, 1, qRgba(0x12, 0x34, 0x56, 0x78));
         const QString same = QStringLiteral("010203FF");
-        QTest::newRow("10 x 2") << tenByTwo
-                                << headLines() + QStringLiteral("  Bitmap.Data = {\r\n    0A00000002000000CCBBAA80") +
-                                       same.repeated(5) + crlf + QStringLiteral("    ") + same.repeated(4) +
-                                       QStringLiteral("00000000") + same.repeated(3) + crlf +
-                                       QStringLiteral("    ") + same.repeated(5) + QStringLiteral("56341278}") +
-                                       crlf + tailLines();
+        QTest::newRow("10 x 2")
+            << tenByTwo
+            << headLines() + QStringLiteral("  Bitmap.Data = {\r\n    0A00000002000000CCBBAA80") +
+                   same.repeated(5) + crlf + QStringLiteral("    ") + same.repeated(4) +
+                   QStringLiteral("00000000") + same.repeated(3) + crlf + QStringLiteral("    ") +
+                   same.repeated(5) + QStringLiteral("56341278}") + crlf + tailLines();
 
         // Less than 32 bytes stay on the property line.
         QTest::newRow("1 x 1") << filled(1, 1, qRgba(0x7F, 0x80, 0x81, 0xFF))
-                               << headLines() + QStringLiteral("  Bitmap.Data = {010000000100000081807FFF}\r\n") +
+                               << headLines() +
+                                      QStringLiteral(
+                                          "  Bitmap.Data = {010000000100000081807FFF}\r\n") +
                                       tailLines();
         QTest::newRow("no logo") << QImage() << headLines() + tailLines();
     }
@@ -105,17 +108,16 @@ private Q_SLOTS:
     void readsAFormWrittenOtherwise() {
         // Other property lines, in another order, lower-case digits, data lines of
         // other lengths with tabs: only the data counts.
-        const QString text = QStringLiteral(
-            "object vlogo2: TImage32\r\n"
-            "  TabOrder = 3\r\n"
-            "  Bitmap.Data = {\r\n"
-            "    02000000 01000000\r\n"
-            "\tff0000ff\r\n"
-            "        00ff00FF}\r\n"
-            "  Left = 120\r\n"
-            "  Scale = 1.000000000000000000\r\n"
-            "  Bitmap.ResamplerClassName = 'TLinearResampler'\r\n"
-            "end\r\n");
+        const QString text = QStringLiteral("object vlogo2: TImage32\r\n"
+                                            "  TabOrder = 3\r\n"
+                                            "  Bitmap.Data = {\r\n"
+                                            "    02000000 01000000\r\n"
+                                            "\tff0000ff\r\n"
+                                            "        00ff00FF}\r\n"
+                                            "  Left = 120\r\n"
+                                            "  Scale = 1.000000000000000000\r\n"
+                                            "  Bitmap.ResamplerClassName = 'TLinearResampler'\r\n"
+                                            "end\r\n");
         const QImage read = loadlogo(text);
         QCOMPARE(read.size(), QSize(2, 1));
         QCOMPARE(read.pixel(0, 0), qRgba(0, 0, 0xFF, 0xFF));
@@ -134,15 +136,18 @@ private Q_SLOTS:
         QTest::newRow("not a stored form") << QStringLiteral("iVBORw0KGgoAAAANSUhEUgAAAAEAAAAB");
         QTest::newRow("data cut short") << QString(good).remove(close - 8, 8);
         QTest::newRow("cut before the brace") << good.left(close);
-        QTest::newRow("only a size") << headLines() + QStringLiteral("  Bitmap.Data = {03000000}\r\n") + tailLines();
+        QTest::newRow("only a size")
+            << headLines() + QStringLiteral("  Bitmap.Data = {03000000}\r\n") + tailLines();
         QTest::newRow("odd count of digits") << QString(good).remove(close - 1, 1);
         QTest::newRow("not hex") << QString(good).replace(close - 2, 1, QLatin1Char('G'));
         QTest::newRow("no pixels")
             << headLines() + QStringLiteral("  Bitmap.Data = {0000000005000000}\r\n") + tailLines();
         QTest::newRow("size beyond the data")
-            << headLines() + QStringLiteral("  Bitmap.Data = {FFFFFFFFFFFFFFFF00000000}\r\n") + tailLines();
+            << headLines() + QStringLiteral("  Bitmap.Data = {FFFFFFFFFFFFFFFF00000000}\r\n") +
+                   tailLines();
         QTest::newRow("name inside another value")
-            << QStringLiteral("object vlogo2: TImage32\r\n  Hint = 'Bitmap.Data = {0100000001000000FFFFFFFF}'\r\nend\r\n");
+            << QStringLiteral("object vlogo2: TImage32\r\n  Hint = 'Bitmap.Data = "
+                              "{0100000001000000FFFFFFFF}'\r\nend\r\n");
     }
 
     void damagedFormsGiveNoLogo() {
@@ -184,9 +189,9 @@ private Q_SLOTS:
 
     void transparencyShowsTheGrayFill() {
         QImage picture(4, 1, QImage::Format_ARGB32);
-        picture.setPixel(0, 0, qRgba(10, 20, 30, 0));     // fully transparent
+        picture.setPixel(0, 0, qRgba(10, 20, 30, 0));      // fully transparent
         picture.setPixel(1, 0, qRgba(255, 255, 255, 255)); // opaque
-        picture.setPixel(2, 0, qRgba(255, 0, 0, 51));     // a fifth opaque
+        picture.setPixel(2, 0, qRgba(255, 0, 0, 51));      // a fifth opaque
         picture.setPixel(3, 0, qRgba(0, 0, 0, 255));
         const QImage result = fitLogo(picture);
         QCOMPARE(result.pixel(0, 0), qRgba(127, 127, 127, 255));
@@ -213,6 +218,42 @@ private Q_SLOTS:
         QCOMPARE(result.pixel(0, 0), gray);
         QCOMPARE(result.pixel(1, 2), gray);
         QVERIFY(grayLogo(QImage()).isNull());
+    }
+
+    void decodesTrueVisionPictures() {
+        // 2 x 2, 32 bits with alpha, first row at the top, one packed run and one raw.
+        QByteArray colour(18, '\0');
+        colour[2] = 10;
+        colour[12] = 2;
+        colour[14] = 2;
+        colour[16] = 32;
+        colour[17] = 0x28; // rows from the top, 8 bits of alpha
+        colour.append(QByteArray::fromHex("82"
+                                          "30201080" // 3 x (r 16, g 32, b 48, a 128)
+                                          "00"
+                                          "FF0000FF")); // 1 x pure blue
+        QImage read = decodeTrueVision(colour);
+        QCOMPARE(read.size(), QSize(2, 2));
+        QCOMPARE(read.pixel(0, 0), qRgba(0x10, 0x20, 0x30, 0x80));
+        QCOMPARE(read.pixel(0, 1), qRgba(0x10, 0x20, 0x30, 0x80));
+        QCOMPARE(read.pixel(1, 1), qRgba(0, 0, 0xFF, 0xFF));
+
+        // 8-bit gray, rows from the bottom.
+        QByteArray gray(18, '\0');
+        gray[2] = 3;
+        gray[12] = 1;
+        gray[14] = 2;
+        gray[16] = 8;
+        gray.append(QByteArray::fromHex("10F0"));
+        read = decodeTrueVision(gray);
+        QCOMPARE(read.pixel(0, 0), qRgb(0xF0, 0xF0, 0xF0));
+        QCOMPARE(read.pixel(0, 1), qRgb(0x10, 0x10, 0x10));
+
+        // Cut short, or a run beyond the picture: no picture.
+        QVERIFY(decodeTrueVision(gray.left(gray.size() - 1)).isNull());
+        colour[colour.size() - 5] = char(0x01);
+        QVERIFY(decodeTrueVision(colour).isNull());
+        QVERIFY(decodeTrueVision(QByteArray("ceci n'est pas une image")).isNull());
     }
 };
 

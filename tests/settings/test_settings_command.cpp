@@ -29,16 +29,21 @@ const QString formClass = QStringLiteral("vantrel::settings::TsettingsForm");
 
 const QString fixtureSql = QStringLiteral(
     "CREATE TABLE VerInfo (VerNum Text); INSERT INTO VerInfo VALUES ('vantr15');"
-    "CREATE TABLE Settings15 (Nom TEXT,Adresse TEXT,Email TEXT,Telephone TEXT,Fax TEXT,Siteweb TEXT,"
+    "CREATE TABLE Settings15 (Nom TEXT,Adresse TEXT,Email TEXT,Telephone TEXT,Fax TEXT,Siteweb "
+    "TEXT,"
     "Monnaie TEXT,Taux TEXT,Logo TEXT,Decimals TEXT,Taux2 TEXT);"
     "INSERT INTO Settings15 VALUES ('Plomberie Garnier','','','','','','€','20,00','','2','5,50');"
-    "CREATE TABLE Invoices15 (Num TEXT,Customer TEXT,Address TEXT,Dat TEXT,Tel TEXT,Fax TEXT,Email TEXT,"
+    "CREATE TABLE Invoices15 (Num TEXT,Customer TEXT,Address TEXT,Dat TEXT,Tel TEXT,Fax TEXT,Email "
+    "TEXT,"
     "Printed TEXT,Sent TEXT,Paid TEXT,Bottom TEXT,Notes TEXT,Articles TEXT,Total TEXT);"
     "INSERT INTO Invoices15 VALUES ('1','Dupont','','02/12/2026','','','','Oui','Non','Oui','','',"
-    "  'A'||char(13,10)||'Pose'||char(13,10)||'1'||char(13,10)||'100,00 €'||char(13,10)||'100,00 €'||char(13,10)"
+    "  'A'||char(13,10)||'Pose'||char(13,10)||'1'||char(13,10)||'100,00 €'||char(13,10)||'100,00 "
+    "€'||char(13,10)"
     "  ||'120,00 €'||char(13,10)||'20,00'||char(13,10),'120,00 €');");
 
-TsettingsForm& settingsForm(QDialog& dialog) { return static_cast<TsettingsForm&>(dialog); }
+TsettingsForm& settingsForm(QDialog& dialog) {
+    return static_cast<TsettingsForm&>(dialog);
+}
 
 } // namespace
 
@@ -70,7 +75,8 @@ private Q_SLOTS:
         sqlite3Cli(database, fixtureSql);
         test = std::make_unique<testing::TestPlatform>();
         // The invoices folder, so that the list shows amounts.
-        test->registry.writeInt(platform::Store::User, QStringLiteral("MainForm"), QStringLiteral("selected_y"), 61);
+        test->registry.writeInt(platform::Store::User, QStringLiteral("MainForm"),
+                                QStringLiteral("selected_y"), 61);
     }
 
     void cleanup() {
@@ -96,7 +102,8 @@ private Q_SLOTS:
 
         QCOMPARE(stored(QStringLiteral("SELECT Nom, Monnaie, Decimals, Taux FROM Settings15;")),
                  QStringLiteral("Plomberie Garnier & Fils|CHF|3|20,00"));
-        QCOMPARE(stored(QStringLiteral("SELECT * FROM Informations20;")), QStringLiteral("False||||"));
+        QCOMPARE(stored(QStringLiteral("SELECT * FROM Informations20;")),
+                 QStringLiteral("False||||"));
         QCOMPARE(window->workArea()->companyName(), QStringLiteral("Plomberie Garnier & Fils"));
         QCOMPARE(window->currentSettings.currency, QStringLiteral("CHF"));
         QCOMPARE(window->money.pattern(), QStringLiteral("0.000 CHF"));
@@ -135,7 +142,8 @@ private Q_SLOTS:
         window->mnsettings()->trigger();
 
         QCOMPARE(stored(QStringLiteral("SELECT * FROM Settings15;")), before);
-        QCOMPARE(stored(QStringLiteral("SELECT count(*) FROM Informations20;")), QStringLiteral("0"));
+        QCOMPARE(stored(QStringLiteral("SELECT count(*) FROM Informations20;")),
+                 QStringLiteral("0"));
         QCOMPARE(window->currentSettings.rate1, QStringLiteral("20,00"));
         QCOMPARE(window->currentSettings.businessName, QStringLiteral("Plomberie Garnier"));
         QVERIFY(window->currentSettings.logo.isNull());
@@ -166,7 +174,8 @@ private Q_SLOTS:
         });
         window->mnsettings()->trigger();
         QCOMPARE(test->prompts.shown.constLast().text, QStringLiteral("disque plein"));
-        QCOMPARE(stored(QStringLiteral("SELECT Nom FROM Settings15;")), QStringLiteral("Plomberie Garnier"));
+        QCOMPARE(stored(QStringLiteral("SELECT Nom FROM Settings15;")),
+                 QStringLiteral("Plomberie Garnier"));
         QCOMPARE(window->workArea()->companyName(), QStringLiteral("Plomberie Garnier"));
     }
 

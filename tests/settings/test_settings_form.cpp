@@ -39,11 +39,12 @@ QImage stripes(int width, int height) {
     return picture;
 }
 
-// Qt reads Truevision pictures but does not write them: an uncompressed 24-bit one,
-// rows from the bottom as the format stores them by default, made by hand.
-bool writeTga(const QString& path, const QImage& picture) {
+// Qt reads Truevision pictures but does not write them: a 24-bit one made by hand, rows
+// from the bottom as the format stores them by default, plain or run-length packed, with
+// or without the footer of the format's second edition.
+bool writeTga(const QString& path, const QImage& picture, bool packed, bool footer) {
     QByteArray bytes(18, '\0');
-    bytes[2] = 2; // true colour, not compressed
+    bytes[2] = packed ? 10 : 2;
     bytes[12] = char(picture.width() & 0xFF);
     bytes[13] = char(picture.width() >> 8);
     bytes[14] = char(picture.height() & 0xFF);
@@ -52,10 +53,12 @@ bool writeTga(const QString& path, const QImage& picture) {
     for (int y = picture.height() - 1; y >= 0; --y)
         for (int x = 0; x < picture.width(); ++x) {
             const QRgb p = picture.pixel(x, y);
+            if (packed)
+                bytes.append(char(0)); // a raw run of one pixel
             bytes.append(char(qBlue(p))).append(char(qGreen(p))).append(char(qRed(p)));
         }
-    // The footer of the format's second edition, without extension or developer areas.
-    bytes.append(QByteArray(8, '\0')).append("TRUEVISION-XFILE.").append('\0');
+    if (footer)
+        bytes.append(QByteArray(8, '\0')).append("TRUEVISION-XFILE.").append('\0');
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
@@ -120,24 +123,30 @@ private Q_SLOTS:
         QVERIFY(form->vlogo2()->picture().isNull());
         QVERIFY(!form->check()->isChecked());
         QVERIFY(!form->footerCheck()->isChecked());
-        for (QWidget* field : {static_cast<QWidget*>(form->vsiret()), static_cast<QWidget*>(form->vrcs()),
-                               static_cast<QWidget*>(form->vnaf()), static_cast<QWidget*>(form->vtvaintra()),
-                               static_cast<QWidget*>(form->vfooter())})
+        for (QWidget* field :
+             {static_cast<QWidget*>(form->vsiret()), static_cast<QWidget*>(form->vrcs()),
+              static_cast<QWidget*>(form->vnaf()), static_cast<QWidget*>(form->vtvaintra()),
+              static_cast<QWidget*>(form->vfooter())})
             QVERIFY(!field->isEnabled());
 
-        QCOMPARE(form->check()->text(), QStringLiteral("Inclure les informations ci-dessous dans les documents "));
-        QCOMPARE(form->footerCheck()->text(), QStringLiteral("Inclure un pied de page dans les documents"));
+        QCOMPARE(form->check()->text(),
+                 QStringLiteral("Inclure les informations ci-dessous dans les documents "));
+        QCOMPARE(form->footerCheck()->text(),
+                 QStringLiteral("Inclure un pied de page dans les documents"));
         const QStringList money = labelTexts(*form->tabs()->widget(1));
         for (const QString& text :
              {QStringLiteral("Monnaie :"), QStringLiteral("Nombre de décimales :"),
-              QStringLiteral("Liste des taux de TVA :"), QStringLiteral("TVA Taux 1 :"), QStringLiteral("TVA Taux 2 :"),
-              QStringLiteral("Par défaut"), QStringLiteral("%"),
-              QStringLiteral("(vous pourrez modifier à votre guise le taux de tva\nsur chaque article)")})
+              QStringLiteral("Liste des taux de TVA :"), QStringLiteral("TVA Taux 1 :"),
+              QStringLiteral("TVA Taux 2 :"), QStringLiteral("Par défaut"), QStringLiteral("%"),
+              QStringLiteral(
+                  "(vous pourrez modifier à votre guise le taux de tva\nsur chaque article)")})
             QVERIFY2(money.contains(text), qPrintable(text));
         QVERIFY(labelTexts(*form->tabs()->widget(2))
-                    .contains(QStringLiteral("Si le logo dépasse la taille correcte, il sera automatiquement \n"
-                                             "redimensionné.")));
-        QVERIFY(labelTexts(*form->tabs()->widget(4)).contains(QStringLiteral("(pour inclure par exemple d'autres mentions)")));
+                    .contains(QStringLiteral(
+                        "Si le logo dépasse la taille correcte, il sera automatiquement \n"
+                        "redimensionné.")));
+        QVERIFY(labelTexts(*form->tabs()->widget(4))
+                    .contains(QStringLiteral("(pour inclure par exemple d'autres mentions)")));
     }
 
     void fieldsGiveBackWhatTheyWereGiven() {
@@ -173,7 +182,8 @@ private Q_SLOTS:
 
     void theAddressTakesThreeLines() {
         typeInto(form->vaddress(), QStringLiteral("un"));
-        for (const QString& line : {QStringLiteral("deux"), QStringLiteral("trois"), QStringLiteral("quatre")}) {
+        for (const QString& line :
+             {QStringLiteral("deux"), QStringLiteral("trois"), QStringLiteral("quatre")}) {
             QTest::keyClick(form->vaddress(), Qt::Key_Return);
             QTest::keyClicks(form->vaddress(), line);
         }
@@ -185,15 +195,42 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("left");
-        QTest::newRow("rate, full stop") << "vvat" << "19.6" << "19,6" << "19,60";
-        QTest::newRow("rate, comma") << "vvat2" << "2,1" << "2,1" << "2,10";
-        QTest::newRow("rate, letters refused") << "vvat" << "8a,5x" << "8,5" << "8,50";
-        QTest::newRow("rate, two decimals") << "vvat" << "7,255" << "7,25" << "7,25";
-        QTest::newRow("rate, no sign") << "vvat2" << "-3" << "3" << "3,00";
-        QTest::newRow("rate, emptied") << "vvat" << "" << "" << "0,00";
-        QTest::newRow("decimals, 3") << "vdecnum" << "3" << "3" << "3";
-        QTest::newRow("decimals, 4 refused") << "vdecnum" << "4" << "" << "2";
-        QTest::newRow("decimals, comma refused") << "vdecnum" << "2.5" << "2" << "2";
+        QTest::newRow("rate, full stop") << "vvat"
+                                         << "19.6"
+                                         << "19,6"
+                                         << "19,60";
+        QTest::newRow("rate, comma") << "vvat2"
+                                     << "2,1"
+                                     << "2,1"
+                                     << "2,10";
+        QTest::newRow("rate, letters refused") << "vvat"
+                                               << "8a,5x"
+                                               << "8,5"
+                                               << "8,50";
+        QTest::newRow("rate, two decimals") << "vvat"
+                                            << "7,255"
+                                            << "7,25"
+                                            << "7,25";
+        QTest::newRow("rate, no sign") << "vvat2"
+                                       << "-3"
+                                       << "3"
+                                       << "3,00";
+        QTest::newRow("rate, emptied") << "vvat"
+                                       << ""
+                                       << ""
+                                       << "0,00";
+        QTest::newRow("decimals, 3") << "vdecnum"
+                                     << "3"
+                                     << "3"
+                                     << "3";
+        QTest::newRow("decimals, 4 refused") << "vdecnum"
+                                             << "4"
+                                             << ""
+                                             << "2";
+        QTest::newRow("decimals, comma refused") << "vdecnum"
+                                                 << "2.5"
+                                                 << "2"
+                                                 << "2";
     }
 
     void numberFields() {
@@ -229,15 +266,20 @@ private Q_SLOTS:
 
     void loadsEachPictureKind_data() {
         QTest::addColumn<QString>("suffix");
-        for (const char* suffix : {"bmp", "jpg", "png", "tif", "tga"})
-            QTest::newRow(suffix) << QString::fromLatin1(suffix);
+        QTest::addColumn<int>("tga"); // 0: written by Qt; 1: with footer, 2: without, 3: packed
+        for (const char* suffix : {"bmp", "jpg", "png", "tif"})
+            QTest::newRow(suffix) << QString::fromLatin1(suffix) << 0;
+        QTest::newRow("tga") << "tga" << 1;
+        QTest::newRow("tga, first edition") << "tga" << 2;
+        QTest::newRow("tga, run-length packed") << "tga" << 3;
     }
 
     void loadsEachPictureKind() {
         QFETCH(QString, suffix);
-        const QString path = dir.filePath(QStringLiteral("logo.") + suffix);
-        if (suffix == QStringLiteral("tga")) {
-            QVERIFY(writeTga(path, stripes(600, 100)));
+        QFETCH(int, tga);
+        const QString path = dir.filePath(QStringLiteral("logo%1.").arg(tga) + suffix);
+        if (tga > 0) {
+            QVERIFY(writeTga(path, stripes(600, 100), tga == 3, tga == 1));
         } else {
             QImageWriter writer(path);
             QVERIFY2(writer.write(stripes(600, 100)), qPrintable(writer.errorString()));
@@ -282,7 +324,8 @@ private Q_SLOTS:
 
         QTest::mouseClick(form->removeLogoButton(), Qt::LeftButton);
         QVERIFY(form->vlogo2()->picture().isNull());
-        QVERIFY(!settings::getlogotext(form->fieldSettings().logo).contains(QStringLiteral("Bitmap.Data")));
+        QVERIFY(!settings::getlogotext(form->fieldSettings().logo)
+                     .contains(QStringLiteral("Bitmap.Data")));
     }
 };
 
