@@ -47,7 +47,9 @@ void sqlite3Tool(const QString& database, const QString& sql) {
     }
 }
 
-void report(const char* name, double ms) { std::printf("%s: median %.1f ms\n", name, ms); }
+void report(const char* name, double ms) {
+    std::printf("%s: median %.1f ms\n", name, ms);
+}
 
 } // namespace
 
@@ -66,12 +68,16 @@ int main(int argc, char** argv) {
     lists::DocumentChoices choices;
     choices.today = QDate::currentDate();
     qsizetype invoiceRows = 0;
-    const double invoiceLoad = medianMs([&] {
-        QList<lists::ListRow> rows;
-        lists::Selecting(dqd, choices, money, rows);
-        model.setRows(std::move(rows));
-        invoiceRows = model.rowCount();
-    }, [&] { model.setFolder(lists::Folder::Invoices); }); // the list starts empty, as after a folder switch
+    const double invoiceLoad = medianMs(
+        [&] {
+            QList<lists::ListRow> rows;
+            lists::Selecting(dqd, choices, money, rows);
+            model.setRows(std::move(rows));
+            invoiceRows = model.rowCount();
+        },
+        [&] {
+            model.setFolder(lists::Folder::Invoices);
+        }); // the list starts empty, as after a folder switch
 
     qsizetype customerRows = 0;
     model.setFolder(lists::Folder::Customers);
@@ -83,14 +89,15 @@ int main(int argc, char** argv) {
     });
 
     const QString invoiceSql =
-        QStringLiteral("SELECT Num, Dat, Customer, Printed, Paid, Total, Articles  FROM Invoices15 Where Num=Num AND Num=Num;");
-    const QString customerSql =
-        QStringLiteral("SELECT Account, Customer, Address, Tel  FROM Customers15 ORDER BY Account COLLATE NoCase;");
+        QStringLiteral("SELECT Num, Dat, Customer, Printed, Paid, Total, Articles  FROM Invoices15 "
+                       "Where Num=Num AND Num=Num;");
+    const QString customerSql = QStringLiteral("SELECT Account, Customer, Address, Tel  FROM "
+                                               "Customers15 ORDER BY Account COLLATE NoCase;");
     const double invoiceTool = medianMs([&] { sqlite3Tool(database, invoiceSql); });
     const double customerTool = medianMs([&] { sqlite3Tool(database, customerSql); });
 
-    std::printf("invoice rows: %lld, customer rows after filter \"dup\": %lld\n", qlonglong(invoiceRows),
-                qlonglong(customerRows));
+    std::printf("invoice rows: %lld, customer rows after filter \"dup\": %lld\n",
+                qlonglong(invoiceRows), qlonglong(customerRows));
     report("invoice_list_load", invoiceLoad);
     report("customer_filter_keystroke", keystroke);
     report("sqlite3_invoice_query", invoiceTool);

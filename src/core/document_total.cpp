@@ -21,7 +21,9 @@ namespace {
 // forms ("12,50", "-3", "20,00"); any other text goes to toFloat, which gives the
 // same value or the same conversion error as it always has.
 
-bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+bool isBlank(char16_t c) {
+    return c == u' ' || c == u'\t';
+}
 
 constexpr int maxQuickDigits = 19; // below 2^64: the digits are held exactly
 

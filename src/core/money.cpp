@@ -15,7 +15,8 @@ MoneyFormat MoneyFormat::fromSettings(const QString& decimalsSetting, const QStr
 }
 
 QString MoneyFormat::pattern() const {
-    const QString section = (decimals == 3 ? QStringLiteral("0.000 ") : QStringLiteral("0.00 ")) + symbol;
+    const QString section =
+        (decimals == 3 ? QStringLiteral("0.000 ") : QStringLiteral("0.00 ")) + symbol;
     if (initial)
         return section + QStringLiteral(";-") + section;
     return section;
@@ -27,11 +28,13 @@ QString getcurstring(long double value, const MoneyFormat& format) {
     // anything else goes through formatFixed.
     const int decimals = format.decimals;
     if (decimals == 2 || decimals == 3) {
-        const long double scaled = std::nearbyintl(std::fabs(value) * (decimals == 3 ? 1000.0L : 100.0L));
+        const long double scaled =
+            std::nearbyintl(std::fabs(value) * (decimals == 3 ? 1000.0L : 100.0L));
         if (scaled < 1e15L) {
             char16_t digits[24];
             int count = 0;
-            for (auto rest = static_cast<unsigned long long>(scaled); rest != 0 || count <= decimals; rest /= 10)
+            for (auto rest = static_cast<unsigned long long>(scaled);
+                 rest != 0 || count <= decimals; rest /= 10)
                 digits[count++] = char16_t(u'0' + rest % 10);
             const bool negative = value < 0 && scaled != 0.0L;
             QString text(qsizetype(negative) + count + 2 + format.symbol.size(), Qt::Uninitialized);
@@ -56,6 +59,8 @@ QString getcurvalue(const QString& moneyText) {
     return blank < 0 ? QString() : moneyText.left(blank);
 }
 
-long double moneyValue(const QString& moneyText) { return toFloat(getcurvalue(moneyText)); }
+long double moneyValue(const QString& moneyText) {
+    return toFloat(getcurvalue(moneyText));
+}
 
 } // namespace vantrel

@@ -44,10 +44,14 @@ const QList<ColumnSpec> articleColumns = {
 
 const QList<ColumnSpec>& columnsFor(Folder folder) {
     switch (folder) {
-    case Folder::Quotes: return quoteColumns;
-    case Folder::Invoices: return invoiceColumns;
-    case Folder::Customers: return customerColumns;
-    case Folder::Articles: return articleColumns;
+    case Folder::Quotes:
+        return quoteColumns;
+    case Folder::Invoices:
+        return invoiceColumns;
+    case Folder::Customers:
+        return customerColumns;
+    case Folder::Articles:
+        return articleColumns;
     }
     return quoteColumns;
 }
@@ -60,9 +64,12 @@ int boldColumn(Folder folder) {
 int tintedColumn(Folder folder) {
     switch (folder) {
     case Folder::Quotes:
-    case Folder::Invoices: return 5; // the total
-    case Folder::Customers: return -1;
-    case Folder::Articles: return 2; // the price
+    case Folder::Invoices:
+        return 5; // the total
+    case Folder::Customers:
+        return -1;
+    case Folder::Articles:
+        return 2; // the price
     }
     return -1;
 }

@@ -16,7 +16,9 @@ namespace {
 constexpr qsizetype documentColumns = 6;
 constexpr qsizetype catalogueColumns = 4;
 
-char16_t foldAz(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c; }
+char16_t foldAz(char16_t c) {
+    return (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c;
+}
 
 QString foldedAz(const QString& text) {
     QString folded = text;
@@ -69,7 +71,8 @@ public:
             return;
         }
         const QByteArray text = sql.toUtf8();
-        if (sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &stmt_, nullptr) != SQLITE_OK)
+        if (sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &stmt_, nullptr) !=
+            SQLITE_OK)
             fail();
     }
     ~Rows() { sqlite3_finalize(stmt_); }
@@ -127,7 +130,15 @@ private:
 };
 
 // The queries' columns: Num, Dat, Customer, Printed, Paid or Invoiced, Total, Articles.
-enum DocumentColumn { numColumn, datColumn, customerColumn, printedColumn, flagColumn, totalColumn, articlesColumn };
+enum DocumentColumn {
+    numColumn,
+    datColumn,
+    customerColumn,
+    printedColumn,
+    flagColumn,
+    totalColumn,
+    articlesColumn
+};
 
 // Number, date, customer and the two flags as stored, then the total recomputed from
 // the line items. The stored Total is read by the query but never shown.
@@ -142,7 +153,8 @@ void readDocuments(db::Connection& dqd, const QString& sql, bool betweenDates, c
             if (!day || !span.contains(*day))
                 continue;
         }
-        const QString total = getcurstring(gettotal((documents.textInto(articlesColumn, articles), articles)), money);
+        const QString total =
+            getcurstring(gettotal((documents.textInto(articlesColumn, articles), articles)), money);
         ListRow row;
         row.reserve(documentColumns);
         row.append(documents.text(numColumn));
@@ -155,8 +167,8 @@ void readDocuments(db::Connection& dqd, const QString& sql, bool betweenDates, c
     }
 }
 
-void readCatalogue(db::Connection& dqd, const QString& sql, const QString& filter, bool firstLineOfThird,
-                   QList<ListRow>& rows) {
+void readCatalogue(db::Connection& dqd, const QString& sql, const QString& filter,
+                   bool firstLineOfThird, QList<ListRow>& rows) {
     const QString folded = foldedAz(trimmedFilter(filter));
     const bool filtering = !folded.isEmpty();
     dqd.forEachRow(sql, [&](const QStringList& values) {
@@ -177,7 +189,8 @@ void readCatalogue(db::Connection& dqd, const QString& sql, const QString& filte
 void Selecting(db::Connection& dqd, const DocumentChoices& choices, const MoneyFormat& money,
                QList<ListRow>& rows) {
     const bool betweenDates = choices.period == betweenTwoDates;
-    QString sql = QStringLiteral("SELECT Num, Dat, Customer, Printed, Paid, Total, Articles  FROM Invoices15 Where ");
+    QString sql = QStringLiteral(
+        "SELECT Num, Dat, Customer, Printed, Paid, Total, Articles  FROM Invoices15 Where ");
     if (!betweenDates)
         sql += getfilter1(choices.period, choices.today) + QStringLiteral(" AND ");
     sql += getfilter2(choices.filter) + QLatin1Char(';');
@@ -188,23 +201,32 @@ void readquotes(db::Connection& dqd, const DocumentChoices& choices, const Money
                 QList<ListRow>& rows) {
     const bool betweenDates = choices.period == betweenTwoDates;
     const QString sql =
-        betweenDates ? QStringLiteral("SELECT Num, Dat, Customer, Printed, Invoiced, Total, Articles  FROM Quotes15;")
-                     : QStringLiteral("SELECT Num, Dat, Customer, Printed, Invoiced, Total, Articles  FROM Quotes15 Where ") +
-                           getfilter1(choices.period, choices.today) + QLatin1Char(';');
+        betweenDates
+            ? QStringLiteral(
+                  "SELECT Num, Dat, Customer, Printed, Invoiced, Total, Articles  FROM Quotes15;")
+            : QStringLiteral("SELECT Num, Dat, Customer, Printed, Invoiced, Total, Articles  FROM "
+                             "Quotes15 Where ") +
+                  getfilter1(choices.period, choices.today) + QLatin1Char(';');
     readDocuments(dqd, sql, betweenDates, choices.span, money, rows);
 }
 
 void ReadCustomers(db::Connection& dqd, const QString& filter, QList<ListRow>& rows) {
-    readCatalogue(dqd, QStringLiteral("SELECT Account, Customer, Address, Tel  FROM Customers15 ORDER BY Account COLLATE NoCase;"),
+    readCatalogue(dqd,
+                  QStringLiteral("SELECT Account, Customer, Address, Tel  FROM Customers15 ORDER "
+                                 "BY Account COLLATE NoCase;"),
                   filter, true, rows);
 }
 
 void readarticles(db::Connection& dqd, const QString& filter, QList<ListRow>& rows) {
-    readCatalogue(dqd, QStringLiteral("SELECT Code, Description, Price, Quantity  FROM Articles15 ORDER BY Code COLLATE NoCase;"),
+    readCatalogue(dqd,
+                  QStringLiteral("SELECT Code, Description, Price, Quantity  FROM Articles15 ORDER "
+                                 "BY Code COLLATE NoCase;"),
                   filter, false, rows);
 }
 
-bool foldedContains(const QString& text, const QString& filter) { return containsFolded(text, foldedAz(filter)); }
+bool foldedContains(const QString& text, const QString& filter) {
+    return containsFolded(text, foldedAz(filter));
+}
 
 QString firstLine(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -63,7 +63,9 @@ void MainListModel::removeListRow(int row) {
     endRemoveRows();
 }
 
-int MainListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(rows_.size()); }
+int MainListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(rows_.size());
+}
 
 int MainListModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(columnsFor(folder_).size());
@@ -74,15 +76,18 @@ QVariant MainListModel::data(const QModelIndex& index, int role) const {
         return {};
     const int column = index.column();
     switch (role) {
-    case Qt::DisplayRole: return rows_[index.row()].value(column);
+    case Qt::DisplayRole:
+        return rows_[index.row()].value(column);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(columnsFor(folder_)[column].alignment | Qt::AlignVCenter);
-    case Qt::FontRole: return column == boldColumn(folder_) ? boldFont_ : normalFont_;
+    case Qt::FontRole:
+        return column == boldColumn(folder_) ? boldFont_ : normalFont_;
     case Qt::BackgroundRole:
         if (column == tintedColumn(folder_))
             return tint;
         return {};
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -112,7 +117,8 @@ void MainListModel::sort(int column, Qt::SortOrder order) {
     auto less = [&](int a, int b) {
         const int first = descending ? b : a;
         const int second = descending ? a : b;
-        const int byColumn = QString::compare(cell(first, column), cell(second, column), Qt::CaseSensitive);
+        const int byColumn =
+            QString::compare(cell(first, column), cell(second, column), Qt::CaseSensitive);
         if (byColumn != 0 || column == 0)
             return byColumn < 0;
         return QString::compare(cell(first, 0), cell(second, 0), Qt::CaseInsensitive) < 0;

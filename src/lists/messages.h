@@ -12,8 +12,9 @@ inline const QString folderCustomers = QStringLiteral("Clients");
 inline const QString folderArticles = QStringLiteral("Articles");
 
 inline const QStringList periodEntries = {
-    QStringLiteral("Toute la période"), QStringLiteral("Hier"),       QStringLiteral("Aujourd'hui"),
-    QStringLiteral("Mois dernier"),     QStringLiteral("Ce mois-ci"), QStringLiteral("Entre deux dates"),
+    QStringLiteral("Toute la période"), QStringLiteral("Hier"),
+    QStringLiteral("Aujourd'hui"),      QStringLiteral("Mois dernier"),
+    QStringLiteral("Ce mois-ci"),       QStringLiteral("Entre deux dates"),
 };
 
 inline const QStringList filterEntries = {

@@ -42,8 +42,9 @@ void restore(QDateEdit& picker, const platform::Registry& registry, const QStrin
 
 TSelectPeriodForm::TSelectPeriodForm(platform::Prompts& prompts, platform::Registry& registry,
                                      const QDate& today, QWidget* parent)
-    : QDialog(parent, Qt::Tool), prompts_(prompts), registry_(registry), begin_(datePicker(today, this)),
-      end_(datePicker(today, this)), ok_(new QPushButton(messages::okButton, this)) {
+    : QDialog(parent, Qt::Tool), prompts_(prompts), registry_(registry),
+      begin_(datePicker(today, this)), end_(datePicker(today, this)),
+      ok_(new QPushButton(messages::okButton, this)) {
     setObjectName(QStringLiteral("SelectPeriodForm"));
     setWindowTitle(messages::selectPeriodTitle);
     begin_->setObjectName(QStringLiteral("begindate"));
@@ -72,7 +73,9 @@ TSelectPeriodForm::TSelectPeriodForm(platform::Prompts& prompts, platform::Regis
     restore(*end_, registry_, endName);
 }
 
-DateSpan TSelectPeriodForm::span() const { return {begin_->date(), end_->date()}; }
+DateSpan TSelectPeriodForm::span() const {
+    return {begin_->date(), end_->date()};
+}
 
 void TSelectPeriodForm::done(int result) {
     registry_.write(platform::Store::User, group, beginName, dateText(begin_->date()));

@@ -33,18 +33,22 @@ public:
                      .arg(table, columns.join(QLatin1Char(',')), quoted.join(QLatin1Char(','))));
     }
 
-    void invoice(const QString& num, const QString& dat, const QString& paid = QStringLiteral("Non"),
+    void invoice(const QString& num, const QString& dat,
+                 const QString& paid = QStringLiteral("Non"),
                  const QString& sent = QStringLiteral("Non"), const QString& articles = {},
-                 const QString& customer = QStringLiteral("Dupont"), const QString& total = QStringLiteral("0,00 €")) {
+                 const QString& customer = QStringLiteral("Dupont"),
+                 const QString& total = QStringLiteral("0,00 €")) {
         insert(QStringLiteral("Invoices15"),
                {"Num", "Customer", "Dat", "Printed", "Sent", "Paid", "Articles", "Total"},
                {num, customer, dat, QStringLiteral("Non"), sent, paid, articles, total});
     }
 
-    void quote(const QString& num, const QString& dat, const QString& invoiced = QStringLiteral("Non"),
-               const QString& articles = {}) {
-        insert(QStringLiteral("Quotes15"), {"Num", "Customer", "Dat", "Printed", "Invoiced", "Articles", "Total"},
-               {num, QStringLiteral("Durand"), dat, QStringLiteral("Oui"), invoiced, articles, QStringLiteral("0,00 €")});
+    void quote(const QString& num, const QString& dat,
+               const QString& invoiced = QStringLiteral("Non"), const QString& articles = {}) {
+        insert(QStringLiteral("Quotes15"),
+               {"Num", "Customer", "Dat", "Printed", "Invoiced", "Articles", "Total"},
+               {num, QStringLiteral("Durand"), dat, QStringLiteral("Oui"), invoiced, articles,
+                QStringLiteral("0,00 €")});
     }
 
     QTemporaryDir dir;
@@ -54,8 +58,8 @@ public:
 
 // One stored line item with the given net and rate texts, each field followed by CR LF.
 inline QString item(const QString& net, const QString& rate) {
-    return QStringLiteral("A1\r\nPose\r\n1\r\n") + net + QStringLiteral("\r\n") + net + QStringLiteral("\r\n") + net +
-           QStringLiteral("\r\n") + rate + QStringLiteral("\r\n");
+    return QStringLiteral("A1\r\nPose\r\n1\r\n") + net + QStringLiteral("\r\n") + net +
+           QStringLiteral("\r\n") + net + QStringLiteral("\r\n") + rate + QStringLiteral("\r\n");
 }
 
 } // namespace vantrel::testing

@@ -55,7 +55,8 @@ void CatalogueListsTest::init() {
     };
     for (const auto& c : customers)
         file->insert(QStringLiteral("Customers15"), columns,
-                     {QString::fromUtf8(c[0]), QString::fromUtf8(c[1]), QString::fromUtf8(c[2]), QString::fromUtf8(c[3])});
+                     {QString::fromUtf8(c[0]), QString::fromUtf8(c[1]), QString::fromUtf8(c[2]),
+                      QString::fromUtf8(c[3])});
     const char* articles[][4] = {
         {"ART101", "Porte chêne", "250,00 €", "4"},
         {"ART1000", "Vis inox 4x40", "0,12 €", "900"},
@@ -64,7 +65,8 @@ void CatalogueListsTest::init() {
     };
     for (const auto& a : articles)
         file->insert(QStringLiteral("Articles15"), {"Code", "Description", "Price", "Quantity"},
-                     {QString::fromUtf8(a[0]), QString::fromUtf8(a[1]), QString::fromUtf8(a[2]), QString::fromUtf8(a[3])});
+                     {QString::fromUtf8(a[0]), QString::fromUtf8(a[1]), QString::fromUtf8(a[2]),
+                      QString::fromUtf8(a[3])});
 }
 
 void CatalogueListsTest::customerFilter_data() {
@@ -111,13 +113,20 @@ void CatalogueListsTest::foldedContains_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("filter");
     QTest::addColumn<bool>("contains");
-    QTest::newRow("empty filter") << "Dupont" << "" << true;
-    QTest::newRow("whole text") << "Dupont" << "DUPONT" << true;
-    QTest::newRow("at the end") << "Maison Dupuis" << "puis" << true;
-    QTest::newRow("longer than the text") << "Dup" << "dupo" << false;
-    QTest::newRow("restart after a partial match") << "ddupont" << "dup" << true;
-    QTest::newRow("accented letters stay as they are") << "ÉCOLE" << "école" << false;
-    QTest::newRow("only A to Z") << "ß" << "SS" << false;
+    QTest::newRow("empty filter") << "Dupont"
+                                  << "" << true;
+    QTest::newRow("whole text") << "Dupont"
+                                << "DUPONT" << true;
+    QTest::newRow("at the end") << "Maison Dupuis"
+                                << "puis" << true;
+    QTest::newRow("longer than the text") << "Dup"
+                                          << "dupo" << false;
+    QTest::newRow("restart after a partial match") << "ddupont"
+                                                   << "dup" << true;
+    QTest::newRow("accented letters stay as they are") << "ÉCOLE"
+                                                       << "école" << false;
+    QTest::newRow("only A to Z") << "ß"
+                                 << "SS" << false;
 }
 
 void CatalogueListsTest::foldedContains() {
@@ -131,10 +140,12 @@ void CatalogueListsTest::customerRows() {
     QList<ListRow> rows;
     ReadCustomers(file->dqd, QStringLiteral("d"), rows);
     QCOMPARE(rows.value(0), (ListRow{"CL1", "Dupont", "12 avenue Foch", "01 40 00 00 02"}));
-    QCOMPARE(rows.value(2), (ListRow{"CL3", "Maison Dupuis", "", ""})); // the address begins with a line break
+    QCOMPARE(rows.value(2),
+             (ListRow{"CL3", "Maison Dupuis", "", ""})); // the address begins with a line break
     rows.clear();
     ReadCustomers(file->dqd, QStringLiteral("arts"), rows);
-    QCOMPARE(rows, (QList<ListRow>{{"CL6", "École des Arts", "Lyon", ""}})); // a lone LF ends the line too
+    QCOMPARE(rows, (QList<ListRow>{
+                       {"CL6", "École des Arts", "Lyon", ""}})); // a lone LF ends the line too
     rows.clear();
     readarticles(file->dqd, QStringLiteral("vis"), rows);
     QCOMPARE(rows, (QList<ListRow>{{"ART1000", "Vis inox 4x40", "0,12 €", "900"}}));
@@ -147,7 +158,8 @@ void CatalogueListsTest::keyOrder() {
     file->insert(QStringLiteral("Customers15"), {"Account", "Customer"}, {"CL101", "C"});
     QList<ListRow> rows;
     ReadCustomers(file->dqd, {}, rows);
-    QCOMPARE(column(rows, 0), (QStringList{"CL1", "cl100", "CL1000", "CL101", "CL2", "CL3", "CL4", "CL5", "CL6", "CL7"}));
+    QCOMPARE(column(rows, 0), (QStringList{"CL1", "cl100", "CL1000", "CL101", "CL2", "CL3", "CL4",
+                                           "CL5", "CL6", "CL7"}));
 }
 
 void CatalogueListsTest::emptyTables() {

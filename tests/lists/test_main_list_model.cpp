@@ -45,7 +45,8 @@ private:
 
 void MainListModelTest::init() {
     model = std::make_unique<MainListModel>();
-    tester = std::make_unique<QAbstractItemModelTester>(model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    tester = std::make_unique<QAbstractItemModelTester>(
+        model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
 }
 
 void MainListModelTest::cellStyles_data() {
@@ -56,16 +57,19 @@ void MainListModelTest::cellStyles_data() {
     QTest::addColumn<QList<int>>("alignments");
     const int l = Qt::AlignLeft, c = Qt::AlignHCenter, r = Qt::AlignRight;
     QTest::newRow("quotes") << Folder::Quotes << 2 << 5
-                            << QStringList{"No", "Date", "Client / Entreprise", "Imprimé", "Facturé", "Prix total"}
+                            << QStringList{"No",      "Date",    "Client / Entreprise",
+                                           "Imprimé", "Facturé", "Prix total"}
                             << QList<int>{l, l, l, c, c, r};
     QTest::newRow("invoices") << Folder::Invoices << 2 << 5
-                              << QStringList{"No", "Date", "Client / Entreprise", "Imprimée", "Payée", "Total"}
+                              << QStringList{"No",       "Date",  "Client / Entreprise",
+                                             "Imprimée", "Payée", "Total"}
                               << QList<int>{l, l, l, c, c, r};
     QTest::newRow("customers") << Folder::Customers << 1 << -1
                                << QStringList{"Compte", "Client/Entreprise", "Adresse", "Téléphone"}
                                << QList<int>{l, l, l, r};
     QTest::newRow("articles") << Folder::Articles << 1 << 2
-                              << QStringList{"Code", "Description", "Prix", "En stock"} << QList<int>{l, l, r, r};
+                              << QStringList{"Code", "Description", "Prix", "En stock"}
+                              << QList<int>{l, l, r, r};
 }
 
 void MainListModelTest::cellStyles() {
@@ -116,13 +120,16 @@ void MainListModelTest::sorting_data() {
     QTest::addColumn<Qt::SortOrder>("order");
     QTest::addColumn<QStringList>("keys");
     // Rows: key, date, customer.
-    QTest::newRow("dates as text, day first") << 1 << Qt::AscendingOrder << QStringList{"b", "A", "c", "e", "D"};
+    QTest::newRow("dates as text, day first")
+        << 1 << Qt::AscendingOrder << QStringList{"b", "A", "c", "e", "D"};
     QTest::newRow("by character codes: capitals first")
         << 2 << Qt::AscendingOrder << QStringList{"e", "A", "b", "c", "D"};
     QTest::newRow("ties by the key without case, descending")
         << 2 << Qt::DescendingOrder << QStringList{"D", "c", "b", "A", "e"};
-    QTest::newRow("the key itself by codes") << 0 << Qt::AscendingOrder << QStringList{"A", "D", "b", "c", "e"};
-    QTest::newRow("the key descending") << 0 << Qt::DescendingOrder << QStringList{"e", "c", "b", "D", "A"};
+    QTest::newRow("the key itself by codes")
+        << 0 << Qt::AscendingOrder << QStringList{"A", "D", "b", "c", "e"};
+    QTest::newRow("the key descending")
+        << 0 << Qt::DescendingOrder << QStringList{"e", "c", "b", "D", "A"};
 }
 
 void MainListModelTest::sorting() {
@@ -142,7 +149,8 @@ void MainListModelTest::sorting() {
 void MainListModelTest::sortKeepsPersistentIndexes() {
     // Rows equal in both keys keep their loading order, and a selected row stays selected.
     model->setFolder(Folder::Invoices);
-    model->setRows({{"x", "2", "second"}, {"y", "1", ""}, {"x", "2", "first"}, {"X", "2", "third"}});
+    model->setRows(
+        {{"x", "2", "second"}, {"y", "1", ""}, {"x", "2", "first"}, {"X", "2", "third"}});
     const QPersistentModelIndex selected = model->index(0, 2);
     model->sort(1, Qt::DescendingOrder);
     QCOMPARE(firstColumn(*model), (QStringList{"x", "x", "X", "y"}));
@@ -159,8 +167,10 @@ void MainListModelTest::sortClicks_data() {
     QTest::addColumn<QList<int>>("orders"); // 0 ascending, 1 descending
     QTest::newRow("first click descends") << QList<int>{3} << QList<int>{1};
     QTest::newRow("same header reverses") << QList<int>{3, 3, 3} << QList<int>{1, 0, 1};
-    QTest::newRow("another header keeps the direction") << QList<int>{3, 3, 1, 4} << QList<int>{1, 0, 0, 0};
-    QTest::newRow("back to an earlier header keeps it too") << QList<int>{0, 2, 0, 0} << QList<int>{1, 1, 1, 0};
+    QTest::newRow("another header keeps the direction")
+        << QList<int>{3, 3, 1, 4} << QList<int>{1, 0, 0, 0};
+    QTest::newRow("back to an earlier header keeps it too")
+        << QList<int>{0, 2, 0, 0} << QList<int>{1, 1, 1, 0};
 }
 
 void MainListModelTest::sortClicks() {

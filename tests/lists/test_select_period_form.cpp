@@ -21,7 +21,8 @@ namespace {
 const QDate today(2026, 12, 10);
 
 QString stored(const MemoryRegistry& registry, const char* name) {
-    return registry.readString(Store::User, QStringLiteral("SelectPeriod"), QString::fromLatin1(name));
+    return registry.readString(Store::User, QStringLiteral("SelectPeriod"),
+                               QString::fromLatin1(name));
 }
 
 } // namespace
@@ -62,9 +63,11 @@ void SelectPeriodFormTest::startsFromRemembered_data() {
     QTest::addColumn<QDate>("shownBegin");
     QTest::addColumn<QDate>("shownEnd");
     QTest::newRow("nothing remembered") << QString() << QString() << today << today;
-    QTest::newRow("both remembered") << "01/11/2026" << "15/11/2026" << QDate(2026, 11, 1) << QDate(2026, 11, 15);
+    QTest::newRow("both remembered") << "01/11/2026"
+                                     << "15/11/2026" << QDate(2026, 11, 1) << QDate(2026, 11, 15);
     QTest::newRow("only the start") << "01/11/2026" << QString() << QDate(2026, 11, 1) << today;
-    QTest::newRow("a value that is no date keeps today") << "hier" << "31/02/2026" << today << today;
+    QTest::newRow("a value that is no date keeps today") << "hier"
+                                                         << "31/02/2026" << today << today;
 }
 
 void SelectPeriodFormTest::startsFromRemembered() {
@@ -75,9 +78,11 @@ void SelectPeriodFormTest::startsFromRemembered() {
     ScriptedPrompts prompts;
     MemoryRegistry registry;
     if (!begin.isNull())
-        registry.write(Store::User, QStringLiteral("SelectPeriod"), QStringLiteral("begindate_Date"), begin);
+        registry.write(Store::User, QStringLiteral("SelectPeriod"),
+                       QStringLiteral("begindate_Date"), begin);
     if (!end.isNull())
-        registry.write(Store::User, QStringLiteral("SelectPeriod"), QStringLiteral("enddate_Date"), end);
+        registry.write(Store::User, QStringLiteral("SelectPeriod"), QStringLiteral("enddate_Date"),
+                       end);
     TSelectPeriodForm form(prompts, registry, today);
     QCOMPARE(form.span().begin, shownBegin);
     QCOMPARE(form.span().end, shownEnd);
@@ -106,8 +111,10 @@ void SelectPeriodFormTest::ok() {
     form.enddate()->setDate(end);
     QTest::mouseClick(form.okButton(), Qt::LeftButton);
     QVERIFY(prompts.allAnswered());
-    QCOMPARE(prompts.texts(), warned ? QList<QString>{"La date de fin sélectionnée est inférieure à la date de début."}
-                                     : QList<QString>{});
+    QCOMPARE(prompts.texts(),
+             warned
+                 ? QList<QString>{"La date de fin sélectionnée est inférieure à la date de début."}
+                 : QList<QString>{});
     // It closes all the same; a reversed span then matches no day.
     QVERIFY(!form.isVisible());
     QCOMPARE(form.result(), int(QDialog::Accepted));
