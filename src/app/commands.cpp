@@ -1,6 +1,7 @@
 #include "app/commands.h"
 
 #include "app/catalogue_commands.h"
+#include "app/document_commands.h"
 #include "app/backup_commands.h"
 #include "app/main_form.h"
 #include "app/settings_commands.h"
@@ -12,7 +13,7 @@ void installCommands(TMainForm& window) {
     installBackupCommands(window);
     installSettingsCommands(window);
     const CatalogueWindows catalogue = installCatalogueCommands(window);
-    static_cast<void>(catalogue);
+    installDocumentCommands(window, catalogue);
 }
 
 } // namespace vantrel::app
