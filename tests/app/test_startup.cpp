@@ -133,8 +133,11 @@ private Q_SLOTS:
         QCOMPARE(test.registry.readString(platform::Store::Machine, QStringLiteral("v3"), QStringLiteral("FI")),
                  QStringLiteral("0"));
 
-        // Closing the window remembers the open database for the next start.
+        // Closing the window offers the backup (ticked for a new user), then remembers the
+        // open database for the next start.
+        test.modal.once(QStringLiteral("vantrel::backup::TBackupForm"), [](QDialog& dialog) { dialog.reject(); });
         window->close();
+        QCOMPARE(test.modal.shownClasses.last(), QStringLiteral("vantrel::backup::TBackupForm"));
         QCOMPARE(test.registry.readString(platform::Store::User, QStringLiteral("MainForm"),
                                           QStringLiteral("dqd_DatabaseName")),
                  programDir.filePath(demoName));
