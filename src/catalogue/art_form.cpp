@@ -7,9 +7,10 @@
 #include "core/money.h"
 #include "core/numbers.h"
 #include "platform/money_field.h"
-#include "platform/number_field.h"
+#include "platform/number_box.h"
 #include "platform/prompts.h"
 
+#include <optional>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,7 +26,7 @@ TArtForm::TArtForm(db::Connection& dqd, platform::Prompts& prompts, QWidget* par
     setWindowTitle(messages::articleCaption);
     setModal(true);
 
-    code_ = new platform::NumberField(0, 1, this);
+    code_ = new platform::NumberBox(0, 1, std::nullopt, this);
     code_->setFixedWidth(110);
     auto* codeRow = new QHBoxLayout;
     codeRow->addWidget(new QLabel(QStringLiteral("ART"), this));
@@ -38,9 +39,9 @@ TArtForm::TArtForm(db::Connection& dqd, platform::Prompts& prompts, QWidget* par
     description_->setFont(bold);
     price_ = new platform::MoneyField(this);
     price_->setFixedWidth(130);
-    stock_ = new platform::NumberField(0, 1, this);
+    stock_ = new platform::NumberBox(0, 1, std::nullopt, this);
     stock_->setFixedWidth(110);
-    vat_ = new platform::NumberField(2, 0, this);
+    vat_ = new platform::NumberBox(2, 0, std::nullopt, this);
     vat_->setFixedWidth(110);
     vatButton_ = new QToolButton(this);
     vatButton_->setText(QStringLiteral("..."));
@@ -56,7 +57,7 @@ TArtForm::TArtForm(db::Connection& dqd, platform::Prompts& prompts, QWidget* par
     stockRow->addWidget(stock_);
     stockRow->addStretch(1);
 
-    for (platform::NumberField* f : {code_, stock_, vat_})
+    for (platform::NumberBox* f : {code_, stock_, vat_})
         f->setFieldColour(fieldColour);
     tintField(*description_, fieldColour);
     tintField(*price_, fieldColour);
@@ -95,7 +96,8 @@ void TArtForm::prepareNew(int number, const QString& rate1) {
     description_->clear();
     price_->setAmountText(QStringLiteral("0"));
     stock_->setText(QStringLiteral("1"));
-    vat_->setText(platform::canonicalNumberText(rate1, 2, 0));
+    vat_->setText(rate1);
+    vat_->canonicalize(); // shown with two decimals
     ok_->setFocus();
 }
 
@@ -136,7 +138,7 @@ void TArtForm::OkbtnClick() {
     // Leaving the field being edited writes it in its final form (the price as money
     // text, the numbers in canonical form) before the values are read.
     ok_->setFocus();
-    for (platform::NumberField* f : {code_, stock_, vat_})
+    for (platform::NumberBox* f : {code_, stock_, vat_})
         f->canonicalize();
     accept();
 }

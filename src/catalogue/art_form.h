@@ -16,7 +16,7 @@ class Connection;
 }
 namespace vantrel::platform {
 class MoneyField;
-class NumberField;
+class NumberBox;
 class Prompts;
 } // namespace vantrel::platform
 
@@ -44,11 +44,11 @@ public:
     // The fields as an article row: code formed from the number, price as shown.
     Article article() const;
 
-    platform::NumberField* edcode() const { return code_; }
+    platform::NumberBox* edcode() const { return code_; }
     QLineEdit* eddescription() const { return description_; }
     platform::MoneyField* edprice() const { return price_; }
-    platform::NumberField* edstock() const { return stock_; }
-    platform::NumberField* edvat() const { return vat_; }
+    platform::NumberBox* edstock() const { return stock_; }
+    platform::NumberBox* edvat() const { return vat_; }
     QToolButton* vatButton() const { return vatButton_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
@@ -59,11 +59,11 @@ private:
     void Button1Click();
     db::Connection& dqd_;
     platform::Prompts& prompts_;
-    platform::NumberField* code_;
+    platform::NumberBox* code_;
     QLineEdit* description_;
     platform::MoneyField* price_;
-    platform::NumberField* stock_;
-    platform::NumberField* vat_;
+    platform::NumberBox* stock_;
+    platform::NumberBox* vat_;
     QToolButton* vatButton_;
     QPushButton* ok_;
     QPushButton* cancel_;

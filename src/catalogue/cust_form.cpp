@@ -6,9 +6,10 @@
 #include "core/error.h"
 #include "core/numbers.h"
 #include "platform/memo_text.h"
-#include "platform/number_field.h"
+#include "platform/number_box.h"
 #include "platform/prompts.h"
 
+#include <optional>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,7 +36,7 @@ Tcustform::Tcustform(db::Connection& dqd, platform::Prompts& prompts, QWidget* p
     setWindowTitle(messages::customerCaption);
     setModal(true);
 
-    account_ = new platform::NumberField(0, 1, this);
+    account_ = new platform::NumberBox(0, 1, std::nullopt, this);
     account_->setFixedWidth(110);
     account_->setFieldColour(fieldColour);
     auto* accountRow = new QHBoxLayout;

@@ -12,7 +12,7 @@ namespace vantrel::db {
 class Connection;
 }
 namespace vantrel::platform {
-class NumberField;
+class NumberBox;
 class Prompts;
 } // namespace vantrel::platform
 
@@ -35,7 +35,7 @@ public:
     // The fields as a customer row, with the account formed from the number field.
     Customer customer() const;
 
-    platform::NumberField* edaccount() const { return account_; }
+    platform::NumberBox* edaccount() const { return account_; }
     QLineEdit* edcustomer() const { return name_; }
     QPlainTextEdit* edaddress() const { return address_; }
     QLineEdit* edtel() const { return tel_; }
@@ -50,7 +50,7 @@ private:
     bool numberAccepted();
     db::Connection& dqd_;
     platform::Prompts& prompts_;
-    platform::NumberField* account_;
+    platform::NumberBox* account_;
     QLineEdit* name_;
     QPlainTextEdit* address_;
     QLineEdit* tel_;

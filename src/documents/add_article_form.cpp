@@ -4,8 +4,9 @@
 #include "documents/article_lookup.h"
 #include "platform/command_guard.h"
 #include "platform/money_field.h"
-#include "platform/number_field.h"
+#include "platform/number_box.h"
 
+#include <optional>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -47,7 +48,7 @@ TAddArticleform::TAddArticleform(db::Connection& dqd, platform::Prompts& prompts
     auto* priceRow = new QHBoxLayout;
     priceRow->addWidget(price_);
     priceRow->addStretch(1);
-    vat_ = new platform::NumberField(2, 0, this);
+    vat_ = new platform::NumberBox(2, 0, std::nullopt, this);
     vat_->setFixedWidth(110);
     vatButton_ = dotsButton(this);
     auto* vatRow = new QHBoxLayout;
@@ -55,7 +56,7 @@ TAddArticleform::TAddArticleform(db::Connection& dqd, platform::Prompts& prompts
     vatRow->addWidget(new QLabel(QStringLiteral("%"), this));
     vatRow->addWidget(vatButton_);
     vatRow->addStretch(1);
-    quantity_ = new platform::NumberField(0, 1, this);
+    quantity_ = new platform::NumberBox(0, 1, std::nullopt, this);
     quantity_->setFixedWidth(110);
     auto* quantityRow = new QHBoxLayout;
     quantityRow->addWidget(quantity_);

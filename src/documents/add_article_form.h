@@ -16,7 +16,7 @@ class Connection;
 }
 namespace vantrel::platform {
 class MoneyField;
-class NumberField;
+class NumberBox;
 class Prompts;
 } // namespace vantrel::platform
 
@@ -50,8 +50,8 @@ public:
     QLineEdit* edcode() const { return code_; }
     QLineEdit* eddescription() const { return description_; }
     platform::MoneyField* edunitprice() const { return price_; }
-    platform::NumberField* edvat() const { return vat_; }
-    platform::NumberField* edquantity() const { return quantity_; }
+    platform::NumberBox* edvat() const { return vat_; }
+    platform::NumberBox* edquantity() const { return quantity_; }
     QToolButton* codeButton() const { return codeButton_; }
     QToolButton* vatButton() const { return vatButton_; }
     QPushButton* okButton() const { return ok_; }
@@ -69,9 +69,9 @@ private:
     QToolButton* codeButton_;
     QLineEdit* description_;
     platform::MoneyField* price_;
-    platform::NumberField* vat_;
+    platform::NumberBox* vat_;
     QToolButton* vatButton_;
-    platform::NumberField* quantity_;
+    platform::NumberBox* quantity_;
     QPushButton* ok_;
     QPushButton* cancel_;
 };

@@ -6,9 +6,10 @@
 #include "documents/messages.h"
 #include "documents/numbering.h"
 #include "platform/memo_text.h"
-#include "platform/number_field.h"
+#include "platform/number_box.h"
 #include "platform/prompts.h"
 
+#include <optional>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -62,7 +63,7 @@ TDocumentForm::TDocumentForm(db::Connection& dqd, platform::Prompts& prompts, co
     setWindowTitle(caption);
     setModal(true);
 
-    num_ = new platform::NumberField(0, 1, this);
+    num_ = new platform::NumberBox(0, 1, std::nullopt, this);
     num_->setFixedWidth(120);
     customer_ = new QLineEdit(this);
     customer_->setMaxLength(textLimit);

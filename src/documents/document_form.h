@@ -21,7 +21,7 @@ namespace vantrel::db {
 class Connection;
 }
 namespace vantrel::platform {
-class NumberField;
+class NumberBox;
 class Prompts;
 } // namespace vantrel::platform
 
@@ -51,7 +51,7 @@ public:
     QList<LineItem> items() const;
     void setItems(const QList<LineItem>& items);
 
-    platform::NumberField* ednum() const { return num_; }
+    platform::NumberBox* ednum() const { return num_; }
     QLineEdit* edcustomer() const { return customer_; }
     QToolButton* customerButton() const { return customerButton_; }
     QPlainTextEdit* edaddress() const { return address_; }
@@ -95,7 +95,7 @@ private:
     void customerPick();
 
     QColor tint_;
-    platform::NumberField* num_;
+    platform::NumberBox* num_;
     QLineEdit* customer_;
     QToolButton* customerButton_;
     QPlainTextEdit* address_;

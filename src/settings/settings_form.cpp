@@ -3,7 +3,7 @@
 #include "platform/prompts.h"
 #include "settings/logo.h"
 #include "settings/messages.h"
-#include "settings/number_box.h"
+#include "platform/number_box.h"
 #include "settings/picture_file.h"
 
 #include <QCheckBox>
@@ -182,13 +182,13 @@ QWidget* TsettingsForm::contactPage() {
 QWidget* TsettingsForm::moneyPage() {
     auto* page = new QWidget;
     currency_ = textField(QStringLiteral("vcur"), page);
-    decimals_ = new NumberBox(0, 2, 3, page);
+    decimals_ = new platform::NumberBox(0, 2, 3, page);
     decimals_->setObjectName(QStringLiteral("vdecnum"));
-    rate1_ = new NumberBox(2, 0, std::nullopt, page);
+    rate1_ = new platform::NumberBox(2, 0, std::nullopt, page);
     rate1_->setObjectName(QStringLiteral("vvat"));
-    rate2_ = new NumberBox(2, 0, std::nullopt, page);
+    rate2_ = new platform::NumberBox(2, 0, std::nullopt, page);
     rate2_->setObjectName(QStringLiteral("vvat2"));
-    for (NumberBox* field : {decimals_, rate1_, rate2_})
+    for (platform::NumberBox* field : {decimals_, rate1_, rate2_})
         field->setFixedWidth(90);
     currency_->setFixedWidth(90);
 

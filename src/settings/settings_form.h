@@ -12,12 +12,13 @@ class QPushButton;
 class QTabWidget;
 
 namespace vantrel::platform {
+class NumberBox;
 class Prompts;
 }
 
 namespace vantrel::settings {
 
-class NumberBox;
+
 
 // The logo area: the picture centred at its own size in 266 x 116 pixels, the dialog's
 // background around it.
@@ -61,9 +62,9 @@ public:
     QLineEdit* vfax() const { return fax_; }
     QLineEdit* vwebsite() const { return website_; }
     QLineEdit* vcur() const { return currency_; }
-    NumberBox* vdecnum() const { return decimals_; }
-    NumberBox* vvat() const { return rate1_; }
-    NumberBox* vvat2() const { return rate2_; }
+    platform::NumberBox* vdecnum() const { return decimals_; }
+    platform::NumberBox* vvat() const { return rate1_; }
+    platform::NumberBox* vvat2() const { return rate2_; }
     LogoArea* vlogo2() const { return logo_; }
     QPushButton* loadLogoButton() const { return loadLogo_; }
     QPushButton* removeLogoButton() const { return removeLogo_; }
@@ -100,9 +101,9 @@ private:
     QLineEdit* fax_ = nullptr;
     QLineEdit* website_ = nullptr;
     QLineEdit* currency_ = nullptr;
-    NumberBox* decimals_ = nullptr;
-    NumberBox* rate1_ = nullptr;
-    NumberBox* rate2_ = nullptr;
+    platform::NumberBox* decimals_ = nullptr;
+    platform::NumberBox* rate1_ = nullptr;
+    platform::NumberBox* rate2_ = nullptr;
     LogoArea* logo_ = nullptr;
     QPushButton* loadLogo_ = nullptr;
     QPushButton* removeLogo_ = nullptr;

@@ -8,7 +8,7 @@
 #include "catalogue/cust_form.h"
 #include "catalogue/pick_window.h"
 #include "platform/money_field.h"
-#include "platform/number_field.h"
+#include "platform/number_box.h"
 #include "support/test_files.h"
 #include "support/test_platform.h"
 

@@ -8,7 +8,7 @@
 #include "documents/add_article_form.h"
 #include "documents/document_form.h"
 #include "platform/money_field.h"
-#include "platform/number_field.h"
+#include "platform/number_box.h"
 #include "support/test_files.h"
 #include "support/test_platform.h"
 

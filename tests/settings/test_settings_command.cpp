@@ -4,7 +4,7 @@
 #include "app/messages.h"
 #include "app/settings_commands.h"
 #include "app/work_area.h"
-#include "settings/number_box.h"
+#include "platform/number_box.h"
 #include "settings/settings_form.h"
 #include "support/test_files.h"
 #include "support/test_platform.h"

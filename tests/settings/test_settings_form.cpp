@@ -1,7 +1,7 @@
 // The settings dialog on its own: what it shows, its number fields, the enabled states
 // and the logo tab's buttons.
 #include "settings/logo.h"
-#include "settings/number_box.h"
+#include "platform/number_box.h"
 #include "settings/settings_form.h"
 #include "support/scripted_prompts.h"
 
@@ -238,7 +238,7 @@ private Q_SLOTS:
         QFETCH(QString, keys);
         QFETCH(QString, typed);
         QFETCH(QString, left);
-        auto* box = form->findChild<settings::NumberBox*>(field);
+        auto* box = form->findChild<platform::NumberBox*>(field);
         QVERIFY(box);
         box->setText(QString());
         typeInto(box, keys);
@@ -248,7 +248,7 @@ private Q_SLOTS:
     }
 
     void upAndDownStayInRange() {
-        settings::NumberBox* decimals = form->vdecnum();
+        platform::NumberBox* decimals = form->vdecnum();
         decimals->stepBy(1);
         QCOMPARE(decimals->text(), QStringLiteral("3"));
         decimals->stepBy(1);

@@ -1,16 +1,23 @@
-#include "settings/number_box.h"
+#include "platform/number_box.h"
 
 #include <QLineEdit>
 
 #include <algorithm>
 #include <cmath>
 
-namespace vantrel::settings {
+namespace vantrel::platform {
 
 NumberBox::NumberBox(int decimals, double minimum, std::optional<double> maximum, QWidget* parent)
     : QAbstractSpinBox(parent), decimals_(decimals), minimum_(minimum), maximum_(maximum) {
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     setAccelerated(false);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &NumberBox::textChanged);
+}
+
+void NumberBox::setFieldColour(const QColor& colour) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Base, colour);
+    setPalette(palette);
 }
 
 QString NumberBox::text() const {
@@ -103,4 +110,4 @@ double NumberBox::clamp(double number) const {
     return number;
 }
 
-} // namespace vantrel::settings
+} // namespace vantrel::platform

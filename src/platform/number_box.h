@@ -3,13 +3,16 @@
 #include <QAbstractSpinBox>
 #include <optional>
 
-namespace vantrel::settings {
+namespace vantrel::platform {
 
-// A number field with up and down buttons for the settings dialog: whole numbers (the
-// decimals setting) or numbers with a fixed count of decimals (the VAT rates), written
-// with the decimal comma; a typed full stop is taken as the comma. A text set from the
-// database is shown as it is stored; when the focus leaves the field (or a button steps
-// it) the text is rewritten in canonical form, kept between the minimum and maximum.
+// A number field with up and down buttons, as every dialog uses them: whole numbers
+// (document, account and article numbers, stock, quantity, decimals) or numbers with a
+// fixed count of decimals (VAT rates), written with the decimal comma; a typed full stop
+// is taken as the comma and characters that cannot form a number are refused. A text
+// set from the database is shown as it is stored, and a typed text is kept as typed, so
+// that a command confirmed at once reads what the user left (an emptied field stays
+// empty); when the focus leaves the field (or a button steps it) the text is rewritten
+// in canonical form, kept between the minimum and maximum.
 class NumberBox : public QAbstractSpinBox {
     Q_OBJECT
 public:
@@ -19,6 +22,12 @@ public:
     QString text() const;
     void setText(const QString& text);
     void canonicalize();
+    void setFieldColour(const QColor& colour);
+
+Q_SIGNALS:
+    void textChanged(const QString& text);
+
+public:
 
     QValidator::State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;
@@ -39,4 +48,4 @@ private:
     std::optional<double> maximum_;
 };
 
-} // namespace vantrel::settings
+} // namespace vantrel::platform
