@@ -4,6 +4,7 @@
 #include "app/document_commands.h"
 #include "app/backup_commands.h"
 #include "app/main_form.h"
+#include "app/output_commands.h"
 #include "app/settings_commands.h"
 
 namespace vantrel::app {
@@ -14,6 +15,7 @@ void installCommands(TMainForm& window) {
     installSettingsCommands(window);
     const CatalogueWindows catalogue = installCatalogueCommands(window);
     installDocumentCommands(window, catalogue);
+    installOutputCommands(window);
 }
 
 } // namespace vantrel::app

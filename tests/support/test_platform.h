@@ -22,11 +22,15 @@ public:
     QDate date{2026, 12, 11};
 };
 
+// The installed printers a test names. Reports run on a printer that writes a PDF file
+// at `outputFile`, so that printing needs no print server and can be read back.
 class FixedPrinters : public platform::Printers {
 public:
     QStringList installed() const override { return names; }
     QString defaultPrinter() const override { return names.value(0); }
+    std::unique_ptr<QPrinter> makePrinter() const override;
     QStringList names;
+    QString outputFile;
 };
 
 // Every seam in its scripted form, owned together; platform() hands them to the code.
