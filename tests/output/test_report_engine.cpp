@@ -116,7 +116,7 @@ private Q_SLOTS:
         Element& text = report.create(page, Kind::Memo, QStringLiteral("memo"), 0.5, 9.35, 7.17, 0.8);
         text.font = Font{QStringLiteral("DejaVu Sans"), 8.5, true, true, true, true, QColor(0x44, 0x44, 0x44)};
         text.justify = Justify::Center;
-        text.text = QStringLiteral("Ligne 1\r\nLigne 2 — 40 € àéèçù");
+        text.text = QStringLiteral("Ligne 1\r\nLigne 2 — 40 € àéèçù, \"Le Clos\" C:\\dossier\tfin");
         Element& band = report.create(page, Kind::Rect, QStringLiteral("band"), 0.55, 3.05, 7.17, 0.27);
         band.fill = QColor(0x1f, 0x4e, 0x79);
         band.color = QColor();

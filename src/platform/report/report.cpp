@@ -9,7 +9,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+#include <QLocale>
+
+#include <cmath>
+#include <cstdio>
 
 namespace vantrel::report {
 
@@ -82,13 +85,6 @@ Font fontFrom(const QJsonValue& value, const Font& base) {
     return font;
 }
 
-QJsonObject fontJson(const Font& font) {
-    return {{QStringLiteral("family"), font.family},       {QStringLiteral("size"), font.size},
-            {QStringLiteral("bold"), font.bold},           {QStringLiteral("italic"), font.italic},
-            {QStringLiteral("underline"), font.underline}, {QStringLiteral("strikeOut"), font.strikeOut},
-            {QStringLiteral("color"), colorText(font.color)}};
-}
-
 QImage imageFrom(const QJsonValue& value) {
     const QByteArray png = QByteArray::fromBase64(value.toString().toLatin1());
     QImage image;
@@ -127,24 +123,6 @@ Element elementFrom(const QJsonObject& o, const Font& reportFont) {
     return e;
 }
 
-QJsonObject elementJson(const Element& e) {
-    QJsonObject o{{QStringLiteral("name"), e.name},
-                  {QStringLiteral("kind"), kindName(e.kind)},
-                  {QStringLiteral("left"), e.left},
-                  {QStringLiteral("top"), e.top},
-                  {QStringLiteral("width"), e.width},
-                  {QStringLiteral("height"), e.height},
-                  {QStringLiteral("font"), fontJson(e.font)},
-                  {QStringLiteral("justify"), justifyName(e.justify)},
-                  {QStringLiteral("text"), e.text},
-                  {QStringLiteral("color"), colorText(e.color)},
-                  {QStringLiteral("fill"), colorText(e.fill)},
-                  {QStringLiteral("lineWidth"), e.lineWidth}};
-    if (!e.image.isNull())
-        o.insert(QStringLiteral("image"), imageText(e.image));
-    return o;
-}
-
 Report reportFrom(const QJsonObject& o) {
     Report report;
     report.name = o.value(QLatin1String("name")).toString();
@@ -177,21 +155,110 @@ Report reportFrom(const QJsonObject& o) {
     return report;
 }
 
-QJsonObject reportJson(const Report& report) {
-    QJsonArray pages;
-    for (const Page& page : report.pages) {
-        QJsonArray elements;
-        for (const Element& e : page.elements)
-            elements.append(elementJson(e));
-        pages.append(QJsonObject{{QStringLiteral("name"), page.name}, {QStringLiteral("elements"), elements}});
+// The text of the page file, written straight into bytes: a filled report holds a few
+// hundred elements, and building a JSON object tree for them costs more than the rest
+// of the export together.
+class JsonWriter {
+public:
+    QByteArray bytes;
+
+    JsonWriter& raw(const char* text) {
+        bytes.append(text);
+        return *this;
     }
-    return {{QStringLiteral("name"), report.name},
-            {QStringLiteral("paper"), QJsonObject{{QStringLiteral("width"), report.paperWidth},
-                                                  {QStringLiteral("height"), report.paperHeight}}},
-            {QStringLiteral("font"), fontJson(report.defaultFont)},
-            {QStringLiteral("title"), report.title},
-            {QStringLiteral("creator"), report.creator},
-            {QStringLiteral("pages"), pages}};
+    JsonWriter& key(const char* name) {
+        if (needsComma_)
+            bytes.append(',');
+        bytes.append('"').append(name).append("\":");
+        needsComma_ = false;
+        return *this;
+    }
+    JsonWriter& open(char bracket) {
+        bytes.append(bracket);
+        needsComma_ = false;
+        return *this;
+    }
+    JsonWriter& close(char bracket) {
+        bytes.append(bracket);
+        needsComma_ = true;
+        return *this;
+    }
+    JsonWriter& item() {
+        if (needsComma_)
+            bytes.append(',');
+        needsComma_ = false;
+        return *this;
+    }
+    JsonWriter& value(const QString& text) {
+        bytes.append('"');
+        for (const char c : text.toUtf8()) {
+            const auto u = static_cast<unsigned char>(c);
+            if (c == '"' || c == '\\') {
+                bytes.append('\\').append(c);
+            } else if (u < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", unsigned(u));
+                bytes.append(escaped);
+            } else {
+                bytes.append(c);
+            }
+        }
+        bytes.append('"');
+        needsComma_ = true;
+        return *this;
+    }
+    JsonWriter& value(double number) {
+        bytes.append(std::isfinite(number) ? QByteArray::number(number, 'g', QLocale::FloatingPointShortest)
+                                           : QByteArray("0"));
+        needsComma_ = true;
+        return *this;
+    }
+    JsonWriter& value(bool flag) {
+        bytes.append(flag ? "true" : "false");
+        needsComma_ = true;
+        return *this;
+    }
+
+private:
+    bool needsComma_ = false;
+};
+
+void writeFont(JsonWriter& w, const Font& font) {
+    w.open('{');
+    w.key("family").value(font.family).key("size").value(font.size).key("bold").value(font.bold);
+    w.key("italic").value(font.italic).key("underline").value(font.underline).key("strikeOut").value(font.strikeOut);
+    w.key("color").value(colorText(font.color));
+    w.close('}');
+}
+
+void writeElement(JsonWriter& w, const Element& e) {
+    w.item().open('{');
+    w.key("name").value(e.name).key("kind").value(kindName(e.kind));
+    w.key("left").value(e.left).key("top").value(e.top).key("width").value(e.width).key("height").value(e.height);
+    w.key("font");
+    writeFont(w, e.font);
+    w.key("justify").value(justifyName(e.justify)).key("text").value(e.text);
+    w.key("color").value(colorText(e.color)).key("fill").value(colorText(e.fill)).key("lineWidth").value(e.lineWidth);
+    if (!e.image.isNull())
+        w.key("image").value(imageText(e.image));
+    w.close('}');
+}
+
+void writeReport(JsonWriter& w, const Report& report) {
+    w.item().open('{');
+    w.key("name").value(report.name);
+    w.key("paper").open('{').key("width").value(report.paperWidth).key("height").value(report.paperHeight).close('}');
+    w.key("font");
+    writeFont(w, report.defaultFont);
+    w.key("title").value(report.title).key("creator").value(report.creator);
+    w.key("pages").open('[');
+    for (const Page& page : report.pages) {
+        w.item().open('{').key("name").value(page.name).key("elements").open('[');
+        for (const Element& e : page.elements)
+            writeElement(w, e);
+        w.close(']').close('}');
+    }
+    w.close(']').close('}');
 }
 
 std::deque<Report> reportsFrom(const QByteArray& bytes) {
@@ -351,18 +418,22 @@ Element& ReportProject::element(Page& page, const QString& shortName, Kind kind)
 }
 
 QByteArray reportToJson(const Report& report) {
-    return QJsonDocument(QJsonObject{{QStringLiteral("format"), formatTag},
-                                     {QStringLiteral("reports"), QJsonArray{reportJson(report)}}})
-        .toJson(QJsonDocument::Compact);
+    JsonWriter w;
+    w.open('{').key("format").value(formatTag).key("reports").open('[');
+    writeReport(w, report);
+    w.close(']').close('}');
+    return w.bytes;
 }
 
 void writePageFile(const Report& report, const QString& path) {
-    QSaveFile file(path);
+    // A scratch file read back at once: written in place, without the flush to disk a
+    // document the user keeps deserves.
+    QFile file(path);
     const QString shown = QDir::toNativeSeparators(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw ReportError(messages::pageFileUnwritable.arg(shown, file.errorString()));
-    file.write(reportToJson(report));
-    if (!file.commit())
+    const QByteArray bytes = reportToJson(report);
+    if (file.write(bytes) != bytes.size() || !file.flush())
         throw ReportError(messages::pageFileUnwritable.arg(shown, file.errorString()));
 }
 

@@ -13,6 +13,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <vector>
 
 namespace vantrel::report {
 
@@ -73,17 +74,25 @@ private:
     double pen(double points) const { return points / 72.0 * dpiY_; }
     QRectF box(const Element& e) const { return QRectF(x(e.left), y(e.top), x(e.width), y(e.height)); }
 
-    void setFont(const Element& e) {
-        painter_.setFont(qtFont(e.font));
+    // A report uses a handful of fonts over hundreds of elements: each is resolved and
+    // measured once.
+    const QFontMetricsF& setFont(const Element& e) {
+        auto found = std::find_if(fonts_.begin(), fonts_.end(), [&](const Resolved& r) { return r.font == e.font; });
+        if (found == fonts_.end()) {
+            const QFont qt = qtFont(e.font);
+            fonts_.push_back({e.font, qt, QFontMetricsF(qt, &device_)});
+            found = fonts_.end() - 1;
+        }
+        painter_.setFont(found->qt);
         painter_.setPen(e.font.color.isValid() ? e.font.color : QColor(Qt::black));
+        return found->metrics;
     }
 
     void text(const Element& e) {
         QString shown = oneLine(e.text);
         if (shown.isEmpty())
             return;
-        setFont(e);
-        const QFontMetricsF metrics(painter_.font(), &device_);
+        const QFontMetricsF& metrics = setFont(e);
         const double room = x(e.width);
         double advance = metrics.horizontalAdvance(shown);
         if (room > 0 && advance > room) {
@@ -145,10 +154,17 @@ private:
         painter_.drawImage(box(e), e.image);
     }
 
+    struct Resolved {
+        Font font;
+        QFont qt;
+        QFontMetricsF metrics;
+    };
+
     QPainter& painter_;
     QPagedPaintDevice& device_;
     double dpiX_;
     double dpiY_;
+    std::vector<Resolved> fonts_;
 };
 
 QPageLayout paperLayout(const Report& report) {
