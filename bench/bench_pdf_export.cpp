@@ -40,43 +40,59 @@ double medianMs(const std::function<void()>& work) {
     return times[times.size() / 2];
 }
 
-void figure(const char* name, double ms) { std::printf("%s: median %.1f ms\n", name, ms); }
+void figure(const char* name, double ms) {
+    std::printf("%s: median %.1f ms\n", name, ms);
+}
 
-QString quoted(const QString& text) { return QLatin1Char('\'') + gvs(text) + QLatin1Char('\''); }
+QString quoted(const QString& text) {
+    return QLatin1Char('\'') + gvs(text) + QLatin1Char('\'');
+}
 
 void makeCompanyFile(db::Connection& dqd) {
     dqd.exec(QStringLiteral(
-        "CREATE TABLE Invoices15 (Num TEXT,Customer TEXT,Address TEXT,Dat TEXT,Tel TEXT,Fax TEXT,Email TEXT,"
+        "CREATE TABLE Invoices15 (Num TEXT,Customer TEXT,Address TEXT,Dat TEXT,Tel TEXT,Fax "
+        "TEXT,Email TEXT,"
         "Printed TEXT,Sent TEXT,Paid TEXT,Bottom TEXT,Notes TEXT,Articles TEXT,Total TEXT);"
-        "CREATE TABLE Settings15 (Nom TEXT,Adresse TEXT,Email TEXT,Telephone TEXT,Fax TEXT,Siteweb TEXT,"
+        "CREATE TABLE Settings15 (Nom TEXT,Adresse TEXT,Email TEXT,Telephone TEXT,Fax TEXT,Siteweb "
+        "TEXT,"
         "Monnaie TEXT,Taux TEXT,Logo TEXT,Decimals TEXT,Taux2 TEXT);"
-        "CREATE TABLE Informations20 (Include_infos_check TEXT,Siret TEXT,Rcs TEXT,Naf TEXT,Tvaintra TEXT);"
+        "CREATE TABLE Informations20 (Include_infos_check TEXT,Siret TEXT,Rcs TEXT,Naf "
+        "TEXT,Tvaintra TEXT);"
         "CREATE TABLE Footer25 (Include_footer_check TEXT,Footer_text TEXT);"));
     dqd.exec(QStringLiteral("INSERT INTO Settings15 VALUES (") +
              QStringList{quoted("Menuiserie Lefèvre & Fils"),
-                         quoted("12, rue des Ébénistes\r\nZone artisanale du Bois-Joli\r\n69400 Villefranche-sur-Saône"),
-                         quoted("contact@menuiserie-lefevre.fr"), quoted("04 74 65 32 10"), quoted("04 74 65 32 11"),
-                         quoted(""), quoted("€"), quoted("20,00"), quoted(""), quoted("2"), quoted("5,50")}
+                         quoted("12, rue des Ébénistes\r\nZone artisanale du Bois-Joli\r\n69400 "
+                                "Villefranche-sur-Saône"),
+                         quoted("contact@menuiserie-lefevre.fr"), quoted("04 74 65 32 10"),
+                         quoted("04 74 65 32 11"), quoted(""), quoted("€"), quoted("20,00"),
+                         quoted(""), quoted("2"), quoted("5,50")}
                  .join(',') +
              QStringLiteral(");"));
-    dqd.exec(QStringLiteral("INSERT INTO Informations20 VALUES ('True','512 345 678 00021','Villefranche B 512 345 "
-                            "678','1623Z','FR 41 512345678');"));
+    dqd.exec(QStringLiteral(
+        "INSERT INTO Informations20 VALUES ('True','512 345 678 00021','Villefranche B 512 345 "
+        "678','1623Z','FR 41 512345678');"));
     dqd.exec(QStringLiteral("INSERT INTO Footer25 VALUES ('True',") +
-             quoted("Paiement à 30 jours fin de mois.\r\nPénalités de retard : trois fois le taux d'intérêt légal.") +
+             quoted("Paiement à 30 jours fin de mois.\r\nPénalités de retard : trois fois le taux "
+                    "d'intérêt légal.") +
              QStringLiteral(");"));
     QString articles;
     for (int i = 1; i <= items; ++i) {
         const QString money = QString::number(i * 7) + QStringLiteral(",50 €");
         articles += QStringList{QStringLiteral("ART%1").arg(i, 3, 10, QLatin1Char('0')),
-                                QStringLiteral("Fourniture et pose, lot n°%1").arg(i), QStringLiteral("1"), money, money,
-                                money, QStringLiteral("20,00")}
+                                QStringLiteral("Fourniture et pose, lot n°%1").arg(i),
+                                QStringLiteral("1"),
+                                money,
+                                money,
+                                money,
+                                QStringLiteral("20,00")}
                         .join(QStringLiteral("\r\n")) +
                     QStringLiteral("\r\n");
     }
-    dqd.exec(QStringLiteral("INSERT INTO Invoices15 VALUES ('7','Société Dupont-Aignan SARL',") +
-             quoted("27, avenue Général-Leclerc\r\n75014 Paris") +
-             QStringLiteral(",'05/03/2021','','','','Non','Non','Non','Merci de votre confiance.','',") +
-             quoted(articles) + QStringLiteral(",'');"));
+    dqd.exec(
+        QStringLiteral("INSERT INTO Invoices15 VALUES ('7','Société Dupont-Aignan SARL',") +
+        quoted("27, avenue Général-Leclerc\r\n75014 Paris") +
+        QStringLiteral(",'05/03/2021','','','','Non','Non','Non','Merci de votre confiance.','',") +
+        quoted(articles) + QStringLiteral(",'');"));
 }
 
 // The baseline: the same texts painted straight onto a QPdfWriter, with no template,
@@ -102,7 +118,8 @@ void barePdf(const report::Report& filled, const QString& path) {
             font.setBold(e.font.bold);
             font.setItalic(e.font.italic);
             painter.setFont(font);
-            painter.drawText(QPointF(e.left * dpi, e.top * dpi + QFontMetricsF(font, &writer).ascent()), e.text);
+            painter.drawText(
+                QPointF(e.left * dpi, e.top * dpi + QFontMetricsF(font, &writer).ascent()), e.text);
         }
     }
 }
@@ -120,13 +137,13 @@ int main(int argc, char** argv) {
     output::ReportRequest request;
     request.kind = output::DocumentKind::Invoice;
     request.number = QStringLiteral("7");
-    request.templatePath = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("facture.rav"));
+    request.templatePath =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("facture.rav"));
     request.money = MoneyFormat::fromSettings(QStringLiteral("2"), QStringLiteral("€"));
 
     const QString pdf = dir.filePath(QStringLiteral("facture.pdf"));
-    const double exportMs = medianMs([&] {
-        output::exportDocument(dqd, request, pdf, QStringLiteral("vantr-temp.ndr"));
-    });
+    const double exportMs = medianMs(
+        [&] { output::exportDocument(dqd, request, pdf, QStringLiteral("vantr-temp.ndr")); });
     const report::Report filled = output::GenerateReport(dqd, request);
     const QString bare = dir.filePath(QStringLiteral("bare.pdf"));
     const double bareMs = medianMs([&] { barePdf(filled, bare); });

@@ -23,7 +23,8 @@ TAboutBox::TAboutBox(platform::Shell& shell, QWidget* parent) : QDialog(parent) 
     product_->setFont(big);
     version_ = new QLabel(about::version, this);
     description_ = new QLabel(about::description, this);
-    link_ = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(about::website, about::websiteShown), this);
+    link_ = new QLabel(
+        QStringLiteral("<a href=\"%1\">%2</a>").arg(about::website, about::websiteShown), this);
     link_->setTextFormat(Qt::RichText);
     link_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     // The link goes through the shell like every other address the program opens.

@@ -16,7 +16,8 @@ namespace about {
 inline const QString caption = QStringLiteral("À propos de Vantrel");
 inline const QString product = QStringLiteral("Vantrel");
 inline const QString version = QStringLiteral("Version 3.0.0");
-inline const QString description = QStringLiteral("La facturation et les devis des petites entreprises, simplement.");
+inline const QString description =
+    QStringLiteral("La facturation et les devis des petites entreprises, simplement.");
 inline const QString website = QStringLiteral("https://www.vantrel.example/");
 inline const QString contact = QStringLiteral("https://www.vantrel.example/contact/");
 inline const QString websiteShown = QStringLiteral("www.vantrel.example");

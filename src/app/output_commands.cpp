@@ -91,7 +91,8 @@ void buexport1Click(TMainForm& window, DocumentKind kind) {
     dialog.title = output::messages::exportTitle;
     dialog.filter = output::messages::pdfFilter;
     dialog.defaultExtension = output::messages::pdfExtension;
-    dialog.initialPath = initialExportPath(window, output::defaultPdfName(kind, cells.value(1), cells.value(2)));
+    dialog.initialPath =
+        initialExportPath(window, output::defaultPdfName(kind, cells.value(1), cells.value(2)));
     dialog.confirmOverwrite = true;
     const std::optional<QString> path = p.prompts.saveFile(dialog);
     if (!path)
@@ -127,7 +128,8 @@ QAction* addPrinterSetup(TMainForm& window) {
     auto* action = new QAction(printerSetupCaption, menu);
     const QList<QAction*> items = menu->actions();
     const qsizetype quit = items.indexOf(window.mnQuit());
-    QAction* before = quit > 0 && items[quit - 1]->isSeparator() ? items[quit - 1] : window.mnQuit();
+    QAction* before =
+        quit > 0 && items[quit - 1]->isSeparator() ? items[quit - 1] : window.mnQuit();
     menu->insertAction(before, action);
     return action;
 }
@@ -141,7 +143,8 @@ QString firstInstalledProgram(const QStringList& candidates) {
     return {};
 }
 
-output::ReportRequest reportRequest(const TMainForm& window, DocumentKind kind, const QString& number) {
+output::ReportRequest reportRequest(const TMainForm& window, DocumentKind kind,
+                                    const QString& number) {
     output::ReportRequest request;
     request.kind = kind;
     request.number = number;
@@ -159,8 +162,10 @@ OutputWindows installOutputCommands(TMainForm& window) {
     using lists::Folder;
     for (Folder folder : {Folder::Quotes, Folder::Invoices}) {
         const DocumentKind kind = kindOf(folder);
-        window.routes.plug(folder, Command::Print, [&window, printer, kind] { buprintClick(window, *printer, kind); });
-        window.routes.plug(folder, Command::Export, [&window, kind] { buexport1Click(window, kind); });
+        window.routes.plug(folder, Command::Print,
+                           [&window, printer, kind] { buprintClick(window, *printer, kind); });
+        window.routes.plug(folder, Command::Export,
+                           [&window, kind] { buexport1Click(window, kind); });
         window.routes.plug(folder, Command::Email, [&window, kind] { bumailClick(window, kind); });
     }
 

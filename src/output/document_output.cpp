@@ -14,8 +14,9 @@ QString table(DocumentKind kind) {
 } // namespace
 
 QString defaultPdfName(DocumentKind kind, const QString& dateCell, const QString& customerCell) {
-    QString name = (kind == DocumentKind::Quote ? messages::quoteFilePrefix : messages::invoiceFilePrefix) + dateCell +
-                   QLatin1Char('_') + customerCell + QStringLiteral(".pdf");
+    QString name =
+        (kind == DocumentKind::Quote ? messages::quoteFilePrefix : messages::invoiceFilePrefix) +
+        dateCell + QLatin1Char('_') + customerCell + QStringLiteral(".pdf");
     return name.replace(QLatin1Char('/'), QLatin1Char('-'));
 }
 
@@ -24,8 +25,8 @@ void printDocument(db::Connection& dqd, const ReportRequest& request, QPrinter& 
 }
 
 void markPrinted(db::Connection& dqd, DocumentKind kind, const QString& number) {
-    dqd.exec(QStringLiteral("UPDATE %1 SET Printed = 'Oui' WHERE Num='").arg(table(kind)) + gvs(number) +
-             QStringLiteral("';"));
+    dqd.exec(QStringLiteral("UPDATE %1 SET Printed = 'Oui' WHERE Num='").arg(table(kind)) +
+             gvs(number) + QStringLiteral("';"));
 }
 
 void exportDocument(db::Connection& dqd, const ReportRequest& request, const QString& pdfPath,
@@ -35,8 +36,9 @@ void exportDocument(db::Connection& dqd, const ReportRequest& request, const QSt
 }
 
 QString mailAddress(db::Connection& dqd, DocumentKind kind, const QString& number) {
-    const std::optional<QString> email = dqd.scalar(QStringLiteral("SELECT Email FROM %1 Where Num='").arg(table(kind)) +
-                                                    gvs(number) + QStringLiteral("';"));
+    const std::optional<QString> email =
+        dqd.scalar(QStringLiteral("SELECT Email FROM %1 Where Num='").arg(table(kind)) +
+                   gvs(number) + QStringLiteral("';"));
     return messages::mailtoPrefix + email.value_or(QString());
 }
 

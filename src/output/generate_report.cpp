@@ -75,7 +75,9 @@ struct FirstPage {
 };
 
 FirstPage lookUp(report::ReportProject& project, Page& page) {
-    auto text = [&](const char* name) -> Element& { return project.element(page, QLatin1String(name), Kind::Text); };
+    auto text = [&](const char* name) -> Element& {
+        return project.element(page, QLatin1String(name), Kind::Text);
+    };
     return FirstPage{
         project.element(page, QStringLiteral("bmp"), Kind::Bitmap),
         text("CustName"),
@@ -100,8 +102,8 @@ FirstPage lookUp(report::ReportProject& project, Page& page) {
         project.element(page, QStringLiteral("footline"), Kind::Line),
         text("bottomline"),
         project.element(page, QStringLiteral("bl"), Kind::Line),
-        {&text("itemcode"), &text("itemdesc"), &text("itemquant"), &text("itemunit"), &text("itemnet"),
-         &text("itemtva")},
+        {&text("itemcode"), &text("itemdesc"), &text("itemquant"), &text("itemunit"),
+         &text("itemnet"), &text("itemtva")},
     };
 }
 
@@ -115,7 +117,8 @@ struct Continuation {
     int firstItem; // the index of its first row's item
 };
 
-Element& ruleLike(report::Report& report, Page& page, const Element& bl, const QString& name, double top) {
+Element& ruleLike(report::Report& report, Page& page, const Element& bl, const QString& name,
+                  double top) {
     Element& rule = report.create(page, Kind::Line, name, bl.left, top, bl.width, bl.height);
     rule.copyPropertiesFrom(bl);
     rule.left = bl.left;
@@ -125,19 +128,23 @@ Element& ruleLike(report::Report& report, Page& page, const Element& bl, const Q
 
 // The continuation pages of n items, with their rules copied from `bl` as the
 // template has it, made before any row is laid out.
-std::vector<Continuation> continuationPages(report::Report& report, const Page& first, const Element& bl, int n) {
+std::vector<Continuation> continuationPages(report::Report& report, const Page& first,
+                                            const Element& bl, int n) {
     std::vector<Continuation> pages;
     const int perPage = continuationRows(report);
     const Page* previous = &first;
     for (int start = firstPageRows, number = 2; start < n; start += perPage, ++number) {
         const bool second = number == 2;
         const QString pageNumber = QString::number(number);
-        Page& page = report.addPageAfter(*previous, second ? messages::secondPage : QStringLiteral("mypage") + pageNumber);
+        Page& page = report.addPageAfter(*previous, second ? messages::secondPage
+                                                           : QStringLiteral("mypage") + pageNumber);
         const int rows = std::min(perPage, n - start);
-        ruleLike(report, page, bl, second ? messages::secondPageRuleTop : QStringLiteral("page%1bl1").arg(pageNumber),
+        ruleLike(report, page, bl,
+                 second ? messages::secondPageRuleTop : QStringLiteral("page%1bl1").arg(pageNumber),
                  continuationTop);
         ruleLike(report, page, bl,
-                 second ? messages::secondPageRuleBottom : QStringLiteral("page%1bl2").arg(pageNumber),
+                 second ? messages::secondPageRuleBottom
+                        : QStringLiteral("page%1bl2").arg(pageNumber),
                  rowPitch * rows + continuationTop + 0.03);
         pages.push_back({&page, start});
         previous = &page;
@@ -166,13 +173,15 @@ report::Report GenerateReport(db::Connection& dqd, const ReportRequest& request)
 
     // The number goes through the quoting like every other value: the same text for
     // the digits-only numbers the dialogs store, and no broken statement otherwise.
-    const QString where = QStringLiteral(" FROM %1 WHERE Num='").arg(invoice ? QStringLiteral("Invoices15")
-                                                                             : QStringLiteral("Quotes15"));
-    const QStringList document = firstRow(
-        dqd,
-        QStringLiteral("SELECT Customer, Address, Dat, Num, Bottom, Articles") + (invoice ? QString() : QStringLiteral(" ")) +
-            where + gvs(request.number) + QStringLiteral("';"),
-        6);
+    const QString where =
+        QStringLiteral(" FROM %1 WHERE Num='")
+            .arg(invoice ? QStringLiteral("Invoices15") : QStringLiteral("Quotes15"));
+    const QStringList document =
+        firstRow(dqd,
+                 QStringLiteral("SELECT Customer, Address, Dat, Num, Bottom, Articles") +
+                     (invoice ? QString() : QStringLiteral(" ")) + where + gvs(request.number) +
+                     QStringLiteral("';"),
+                 6);
 
     // The logo at its on-screen size, centred on a line 4.25 in from the left edge.
     const double dpi = request.screenDpi > 0 ? request.screenDpi : 96;
@@ -190,9 +199,11 @@ report::Report GenerateReport(db::Connection& dqd, const ReportRequest& request)
     f.fnum.text = document[3];
     f.fnum.text = catalogue::str_addzeros(f.fnum.text);
 
-    const QStringList company = firstRow(
-        dqd, QStringLiteral("SELECT Nom, Adresse, Email, Telephone, Fax, Siteweb, monnaie, taux, logo FROM Settings15;"),
-        9);
+    const QStringList company =
+        firstRow(dqd,
+                 QStringLiteral("SELECT Nom, Adresse, Email, Telephone, Fax, Siteweb, monnaie, "
+                                "taux, logo FROM Settings15;"),
+                 9);
     f.fname.text = company[0];
     const std::array<QString, 3> companyLines = addressLines(company[1]);
     for (int i = 0; i < 3; ++i)
@@ -202,14 +213,18 @@ report::Report GenerateReport(db::Connection& dqd, const ReportRequest& request)
     f.femail.text = company[2];
 
     const QStringList infos =
-        firstRow(dqd, QStringLiteral("SELECT include_infos_check, siret, naf, rcs, tvaintra FROM Informations20;"), 5);
+        firstRow(dqd,
+                 QStringLiteral(
+                     "SELECT include_infos_check, siret, naf, rcs, tvaintra FROM Informations20;"),
+                 5);
     if (isSettingsFlagSet(infos[0])) {
-        f.foot.text = messages::siretLabel + infos[1] + messages::nafLabel + infos[2] + messages::rcsLabel + infos[3] +
-                      messages::tvaLabel + infos[4];
+        f.foot.text = messages::siretLabel + infos[1] + messages::nafLabel + infos[2] +
+                      messages::rcsLabel + infos[3] + messages::tvaLabel + infos[4];
         f.foot.setFontStyle(false, false, false, false);
     }
 
-    const QStringList footer = firstRow(dqd, QStringLiteral("SELECT include_footer_check, footer_text FROM Footer25;"), 2);
+    const QStringList footer =
+        firstRow(dqd, QStringLiteral("SELECT include_footer_check, footer_text FROM Footer25;"), 2);
     if (isSettingsFlagSet(footer[0])) {
         f.footermemo.text = footer[1];
     } else {
@@ -244,7 +259,8 @@ report::Report GenerateReport(db::Connection& dqd, const ReportRequest& request)
         for (int column = 0; column < 6; ++column) {
             const Element& model = *f.itemModels[column];
             const double top = onFirst ? model.top + rowPitch * i : rowTop;
-            Element& cell = report.create(*page, Kind::Text, rowNames[column], model.left, top, model.width, model.height);
+            Element& cell = report.create(*page, Kind::Text, rowNames[column], model.left, top,
+                                          model.width, model.height);
             cell.font = model.font;
             cell.justify = model.justify;
             cell.text = lines[i * lineItemFieldCount + printedFields[column]];

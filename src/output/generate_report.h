@@ -22,7 +22,8 @@ struct ReportRequest {
     QString templatePath; // "facture.rav" beside the program
     QImage logo;          // the logo of the current settings; null: no logo
     MoneyFormat money;    // the money format in force
-    double screenDpi = 96; // the screen's logical pixels per inch: the logo prints at its on-screen size
+    double screenDpi =
+        96; // the screen's logical pixels per inch: the logo prints at its on-screen size
 };
 
 // The first page holds 21 rows under the template's item models, 0.2 in apart. Rows

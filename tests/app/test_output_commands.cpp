@@ -30,31 +30,42 @@ namespace {
 
 const QString tables = QStringLiteral(
     "CREATE TABLE VerInfo (VerNum Text); INSERT INTO VerInfo VALUES ('vantr15');"
-    "CREATE TABLE Settings15 (Nom TEXT,Adresse TEXT,Email TEXT,Telephone TEXT,Fax TEXT,Siteweb TEXT,"
+    "CREATE TABLE Settings15 (Nom TEXT,Adresse TEXT,Email TEXT,Telephone TEXT,Fax TEXT,Siteweb "
+    "TEXT,"
     "Monnaie TEXT,Taux TEXT,Logo TEXT,Decimals TEXT,Taux2 TEXT);"
-    "INSERT INTO Settings15 VALUES ('Menuiserie Garnier','1 rue du Bois','','','','','€','20,00','','2','5,50');"
-    "CREATE TABLE Informations20 (Include_infos_check TEXT,Siret TEXT,Rcs TEXT,Naf TEXT,Tvaintra TEXT);"
+    "INSERT INTO Settings15 VALUES ('Menuiserie Garnier','1 rue du "
+    "Bois','','','','','€','20,00','','2','5,50');"
+    "CREATE TABLE Informations20 (Include_infos_check TEXT,Siret TEXT,Rcs TEXT,Naf TEXT,Tvaintra "
+    "TEXT);"
     "CREATE TABLE Footer25 (Include_footer_check TEXT,Footer_text TEXT);"
-    "CREATE TABLE Customers15 (Account TEXT,Customer TEXT,Address TEXT,Tel TEXT,Fax TEXT,Email TEXT,Notes TEXT);"
+    "CREATE TABLE Customers15 (Account TEXT,Customer TEXT,Address TEXT,Tel TEXT,Fax TEXT,Email "
+    "TEXT,Notes TEXT);"
     "CREATE TABLE Articles15 (Code TEXT,Description TEXT,Price TEXT,Quantity TEXT,Vat TEXT);"
-    "CREATE TABLE Invoices15 (Num TEXT,Customer TEXT,Address TEXT,Dat TEXT,Tel TEXT,Fax TEXT,Email TEXT,"
+    "CREATE TABLE Invoices15 (Num TEXT,Customer TEXT,Address TEXT,Dat TEXT,Tel TEXT,Fax TEXT,Email "
+    "TEXT,"
     "Printed TEXT,Sent TEXT,Paid TEXT,Bottom TEXT,Notes TEXT,Articles TEXT,Total TEXT);"
-    "CREATE TABLE Quotes15 (Num TEXT,Customer TEXT,Address TEXT,Dat TEXT,Tel TEXT,Fax TEXT,Email TEXT,"
+    "CREATE TABLE Quotes15 (Num TEXT,Customer TEXT,Address TEXT,Dat TEXT,Tel TEXT,Fax TEXT,Email "
+    "TEXT,"
     "Printed TEXT,Invoiced TEXT,Bottom TEXT,Notes TEXT,Articles TEXT,Total TEXT);");
 
 QString item(const QString& net, const QString& rate) {
-    return QStringLiteral("'A1'||char(13,10)||'Porte'||char(13,10)||'1'||char(13,10)||'%1'||char(13,10)||'%1'||"
+    return QStringLiteral("'A1'||char(13,10)||'Porte'||char(13,10)||'1'||char(13,10)||'%1'||char("
+                          "13,10)||'%1'||"
                           "char(13,10)||'%1'||char(13,10)||'%2'||char(13,10)")
         .arg(net, rate);
 }
 
-QString invoiceRow(const QString& num, const QString& customer, const QString& email, const QString& articles) {
-    return QStringLiteral("INSERT INTO Invoices15 VALUES ('%1','%2','','05/03/2021','','','%3','Non','Non','Non','','',%4,'');")
+QString invoiceRow(const QString& num, const QString& customer, const QString& email,
+                   const QString& articles) {
+    return QStringLiteral("INSERT INTO Invoices15 VALUES "
+                          "('%1','%2','','05/03/2021','','','%3','Non','Non','Non','','',%4,'');")
         .arg(num, QString(customer).replace("'", "''"), email, articles);
 }
 
-QString quoteRow(const QString& num, const QString& customer, const QString& email, const QString& articles) {
-    return QStringLiteral("INSERT INTO Quotes15 VALUES ('%1','%2','','05/03/2021','','','%3','Non','Non','','',%4,'');")
+QString quoteRow(const QString& num, const QString& customer, const QString& email,
+                 const QString& articles) {
+    return QStringLiteral("INSERT INTO Quotes15 VALUES "
+                          "('%1','%2','','05/03/2021','','','%3','Non','Non','','',%4,'');")
         .arg(num, customer, email, articles);
 }
 
@@ -72,8 +83,8 @@ class OutputCommandsTest : public QObject {
 
     // The window on the folder, with the template shipped beside the program.
     void show(Folder folder, int row = 0) {
-        test->registry.writeInt(platform::Store::User, QStringLiteral("MainForm"), QStringLiteral("selected_y"),
-                                int(folder) * 60 + 1);
+        test->registry.writeInt(platform::Store::User, QStringLiteral("MainForm"),
+                                QStringLiteral("selected_y"), int(folder) * 60 + 1);
         window = std::make_unique<app::TMainForm>(test->platform(), testing::binDir());
         windows = app::installOutputCommands(*window);
         QCOMPARE(window->okbtnClick(database), app::TMainForm::OpenResult::Opened);
@@ -83,12 +94,14 @@ class OutputCommandsTest : public QObject {
 
     QString sql(const QString& statement) { return testing::sqlite3Cli(database, statement); }
     QString printed(const QString& table, const QString& num) {
-        return sql(QStringLiteral("SELECT Printed FROM %1 WHERE Num='%2';").arg(table, num)).trimmed();
+        return sql(QStringLiteral("SELECT Printed FROM %1 WHERE Num='%2';").arg(table, num))
+            .trimmed();
     }
     QString printedCell(int row = 0) { return window->listModel().rowAt(row).value(3); }
     // Invoice 8 damaged after the list was read: its line amount is no number.
     void damageInvoice8() {
-        sql(QStringLiteral("UPDATE Invoices15 SET Articles=%1 WHERE Num='8';").arg(item("douze €", "20,00")));
+        sql(QStringLiteral("UPDATE Invoices15 SET Articles=%1 WHERE Num='8';")
+                .arg(item("douze €", "20,00")));
     }
 
 private Q_SLOTS:
@@ -97,11 +110,12 @@ private Q_SLOTS:
     void init() {
         database = dir.filePath(QStringLiteral("sortie.vtdb"));
         QFile::remove(database);
-        testing::sqlite3Cli(database, tables +
-                                          invoiceRow("7", "Dupont SARL", "compta@dupont.fr",
-                                                     item("100,00 €", "20,00") + "||" + item("50,00 €", "5,50")) +
-                                          invoiceRow("8", "A/B", "", item("12,00 €", "20,00")) +
-                                          quoteRow("3", "Durand", "m.durand@exemple.fr", item("10,00 €", "20,00")));
+        testing::sqlite3Cli(
+            database, tables +
+                          invoiceRow("7", "Dupont SARL", "compta@dupont.fr",
+                                     item("100,00 €", "20,00") + "||" + item("50,00 €", "5,50")) +
+                          invoiceRow("8", "A/B", "", item("12,00 €", "20,00")) +
+                          quoteRow("3", "Durand", "m.durand@exemple.fr", item("10,00 €", "20,00")));
         test = std::make_unique<testing::TestPlatform>();
         test->printers.names = {QStringLiteral("Bureau")};
         test->printers.outputFile = dir.filePath(QStringLiteral("imprimante.pdf"));
@@ -130,7 +144,8 @@ private Q_SLOTS:
         text.start(QStringLiteral("pdftotext"), {test->printers.outputFile, QStringLiteral("-")});
         QVERIFY(text.waitForFinished(30000));
         const QString printedText = QString::fromUtf8(text.readAllStandardOutput()).simplified();
-        QVERIFY2(printedText.contains(QStringLiteral("Dupont SARL")) && printedText.contains(QStringLiteral("172,75 €")),
+        QVERIFY2(printedText.contains(QStringLiteral("Dupont SARL")) &&
+                     printedText.contains(QStringLiteral("172,75 €")),
                  qPrintable(printedText));
 
         QFile::remove(test->printers.outputFile);
@@ -174,7 +189,8 @@ private Q_SLOTS:
             test->prompts.expectPrint(PromptKind::Print, confirm);
         if (templateGone) {
             // A window whose template path leads nowhere, as when the file was deleted.
-            window = std::make_unique<app::TMainForm>(test->platform(), dir.filePath(QStringLiteral("ailleurs")));
+            window = std::make_unique<app::TMainForm>(test->platform(),
+                                                      dir.filePath(QStringLiteral("ailleurs")));
             windows = app::installOutputCommands(*window);
             QCOMPARE(window->okbtnClick(database), app::TMainForm::OpenResult::Opened);
             window->listview()->selectRow(row);
@@ -184,7 +200,8 @@ private Q_SLOTS:
             damageInvoice8();
         window->runCommand(app::Command::Print);
         if (!printers)
-            QCOMPARE(test->prompts.shown.last().text, QStringLiteral("Aucune imprimante installée."));
+            QCOMPARE(test->prompts.shown.last().text,
+                     QStringLiteral("Aucune imprimante installée."));
         QCOMPARE(test->prompts.shown.size(), 1); // no message after the dialog
         QCOMPARE(printed("Invoices15", num), QStringLiteral("Non"));
         QCOMPARE(printedCell(row), QStringLiteral("Non"));
@@ -233,7 +250,8 @@ private Q_SLOTS:
         // The next export proposes its name in the folder the last PDF went to.
         test->prompts.expectFile(PromptKind::SaveFile, std::nullopt);
         window->mnExport()->trigger();
-        QCOMPARE(test->prompts.shown.last().request.initialPath, QDir(dir.filePath("sortie")).filePath(name));
+        QCOMPARE(test->prompts.shown.last().request.initialPath,
+                 QDir(dir.filePath("sortie")).filePath(name));
         QCOMPARE(test->shell.opened.size(), 1);
     }
 
@@ -246,8 +264,10 @@ private Q_SLOTS:
         test->prompts.expectFile(PromptKind::SaveFile, dir.filePath(QStringLiteral("ab.pdf")));
         test->prompts.expect(PromptKind::Error);
         window->runCommand(app::Command::Export);
-        QCOMPARE(test->prompts.shown.first().request.initialPath, QStringLiteral("Facture_05-03-2021_A-B.pdf"));
-        QCOMPARE(test->prompts.shown.last().text, QStringLiteral("'douze' n'est pas une valeur en virgule flottante correcte"));
+        QCOMPARE(test->prompts.shown.first().request.initialPath,
+                 QStringLiteral("Facture_05-03-2021_A-B.pdf"));
+        QCOMPARE(test->prompts.shown.last().text,
+                 QStringLiteral("'douze' n'est pas une valeur en virgule flottante correcte"));
         QVERIFY(test->shell.opened.isEmpty());
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("ab.pdf"))));
     }
@@ -301,8 +321,10 @@ private Q_SLOTS:
     void toolPrograms_data() {
         QTest::addColumn<QStringList>("installed");
         QTest::addColumn<QStringList>("started");
-        QTest::newRow("second choices") << QStringList{"kcalc", "gedit", "mousepad"} << QStringList{"kcalc", "gedit"};
-        QTest::newRow("last choices") << QStringList{"xcalc", "leafpad"} << QStringList{"xcalc", "leafpad"};
+        QTest::newRow("second choices")
+            << QStringList{"kcalc", "gedit", "mousepad"} << QStringList{"kcalc", "gedit"};
+        QTest::newRow("last choices")
+            << QStringList{"xcalc", "leafpad"} << QStringList{"xcalc", "leafpad"};
         QTest::newRow("none") << QStringList{} << QStringList{};
     }
     void toolPrograms() {
@@ -328,14 +350,16 @@ private Q_SLOTS:
         show(Folder::Invoices);
         window->mnWebsite()->trigger();
         window->mnContact()->trigger();
-        QCOMPARE(test->shell.opened, (QStringList{"https://www.vantrel.example/", "https://www.vantrel.example/contact/"}));
+        QCOMPARE(test->shell.opened, (QStringList{"https://www.vantrel.example/",
+                                                  "https://www.vantrel.example/contact/"}));
 
         test->modal.once(QStringLiteral("vantrel::app::TAboutBox"), [this](QDialog& d) {
             auto& box = static_cast<app::TAboutBox&>(d);
             QCOMPARE(box.productLabel()->text(), QStringLiteral("Vantrel"));
             QCOMPARE(box.versionLabel()->text(), QStringLiteral("Version 3.0.0"));
             QVERIFY(!box.descriptionLabel()->text().isEmpty());
-            QVERIFY(box.linkLabel()->text().contains(QStringLiteral("https://www.vantrel.example/")));
+            QVERIFY(
+                box.linkLabel()->text().contains(QStringLiteral("https://www.vantrel.example/")));
             Q_EMIT box.linkLabel()->linkActivated(QStringLiteral("https://www.vantrel.example/"));
             box.okButton()->click();
         });

@@ -27,7 +27,8 @@ inline QString numberedItems(int n) {
     QString block;
     for (int i = 1; i <= n; ++i) {
         const QString money = QString::number(i) + QStringLiteral(",00 €");
-        block += storedItem(QStringLiteral("R%1").arg(i), QStringLiteral("Ligne n°%1 — pose et réglage").arg(i),
+        block += storedItem(QStringLiteral("R%1").arg(i),
+                            QStringLiteral("Ligne n°%1 — pose et réglage").arg(i),
                             QStringLiteral("1"), money, money, QStringLiteral("20,00"));
     }
     return block;
@@ -62,41 +63,44 @@ public:
                      .arg(table, columns.join(QLatin1Char(',')), quoted.join(QLatin1Char(','))));
     }
 
-    void invoice(const QString& num, const QString& customer, const QString& address, const QString& articles,
-                 const QString& bottom = {}, const QString& dat = QStringLiteral("05/03/2021"),
-                 const QString& email = {}) {
+    void invoice(const QString& num, const QString& customer, const QString& address,
+                 const QString& articles, const QString& bottom = {},
+                 const QString& dat = QStringLiteral("05/03/2021"), const QString& email = {}) {
         insert(QStringLiteral("Invoices15"),
-               {"Num", "Customer", "Address", "Dat", "Tel", "Fax", "Email", "Printed", "Sent", "Paid", "Bottom",
-                "Notes", "Articles", "Total"},
-               {num, customer, address, dat, QString(), QString(), email, QStringLiteral("Non"), QStringLiteral("Non"),
+               {"Num", "Customer", "Address", "Dat", "Tel", "Fax", "Email", "Printed", "Sent",
+                "Paid", "Bottom", "Notes", "Articles", "Total"},
+               {num, customer, address, dat, QString(), QString(), email, QStringLiteral("Non"),
+                QStringLiteral("Non"), QStringLiteral("Non"), bottom, QString(), articles,
+                QStringLiteral("0,00 €")});
+    }
+
+    void quote(const QString& num, const QString& customer, const QString& address,
+               const QString& articles, const QString& bottom = {},
+               const QString& dat = QStringLiteral("05/03/2021"), const QString& email = {}) {
+        insert(QStringLiteral("Quotes15"),
+               {"Num", "Customer", "Address", "Dat", "Tel", "Fax", "Email", "Printed", "Invoiced",
+                "Bottom", "Notes", "Articles", "Total"},
+               {num, customer, address, dat, QString(), QString(), email, QStringLiteral("Non"),
                 QStringLiteral("Non"), bottom, QString(), articles, QStringLiteral("0,00 €")});
     }
 
-    void quote(const QString& num, const QString& customer, const QString& address, const QString& articles,
-               const QString& bottom = {}, const QString& dat = QStringLiteral("05/03/2021"),
-               const QString& email = {}) {
-        insert(QStringLiteral("Quotes15"),
-               {"Num", "Customer", "Address", "Dat", "Tel", "Fax", "Email", "Printed", "Invoiced", "Bottom", "Notes",
-                "Articles", "Total"},
-               {num, customer, address, dat, QString(), QString(), email, QStringLiteral("Non"), QStringLiteral("Non"),
-                bottom, QString(), articles, QStringLiteral("0,00 €")});
-    }
-
-    void company(const QString& name, const QString& address, const QString& telephone, const QString& fax,
-                 const QString& email, const QString& currency = QStringLiteral("€"),
+    void company(const QString& name, const QString& address, const QString& telephone,
+                 const QString& fax, const QString& email,
+                 const QString& currency = QStringLiteral("€"),
                  const QString& decimals = QStringLiteral("2")) {
         dqd.exec(QStringLiteral("DELETE FROM Settings15;"));
         insert(QStringLiteral("Settings15"),
-               {"Nom", "Adresse", "Email", "Telephone", "Fax", "Siteweb", "Monnaie", "Taux", "Logo", "Decimals",
-                "Taux2"},
-               {name, address, email, telephone, fax, QString(), currency, QStringLiteral("20,00"), QString(),
-                decimals, QStringLiteral("5,50")});
+               {"Nom", "Adresse", "Email", "Telephone", "Fax", "Siteweb", "Monnaie", "Taux", "Logo",
+                "Decimals", "Taux2"},
+               {name, address, email, telephone, fax, QString(), currency, QStringLiteral("20,00"),
+                QString(), decimals, QStringLiteral("5,50")});
     }
 
     void legal(const QString& flag, const QString& siret, const QString& naf, const QString& rcs,
                const QString& tva) {
         dqd.exec(QStringLiteral("DELETE FROM Informations20;"));
-        insert(QStringLiteral("Informations20"), {"Include_infos_check", "Siret", "Rcs", "Naf", "Tvaintra"},
+        insert(QStringLiteral("Informations20"),
+               {"Include_infos_check", "Siret", "Rcs", "Naf", "Tvaintra"},
                {flag, siret, rcs, naf, tva});
     }
 
@@ -109,15 +113,18 @@ public:
     // footer of two lines.
     void fullCompany() {
         company(QStringLiteral("Menuiserie Lefèvre & Fils"),
-                QStringLiteral("12, rue des Ébénistes\r\nZone artisanale du Bois-Joli\r\n69400 Villefranche-sur-Saône"),
+                QStringLiteral("12, rue des Ébénistes\r\nZone artisanale du Bois-Joli\r\n69400 "
+                               "Villefranche-sur-Saône"),
                 QStringLiteral("04 74 65 32 10"), QStringLiteral("04 74 65 32 11"),
                 QStringLiteral("contact@menuiserie-lefevre.fr"));
         legal(QStringLiteral("True"), QStringLiteral("512 345 678 00021"), QStringLiteral("1623Z"),
               QStringLiteral("Villefranche B 512 345 678"), QStringLiteral("FR 41 512345678"));
-        footer(QStringLiteral("True"),
-               QStringLiteral("Paiement à 30 jours fin de mois. Pas d'escompte pour paiement anticipé.\r\n"
-                              "Pénalités de retard : trois fois le taux d'intérêt légal ; indemnité forfaitaire "
-                              "pour frais de recouvrement : 40 €."));
+        footer(
+            QStringLiteral("True"),
+            QStringLiteral(
+                "Paiement à 30 jours fin de mois. Pas d'escompte pour paiement anticipé.\r\n"
+                "Pénalités de retard : trois fois le taux d'intérêt légal ; indemnité forfaitaire "
+                "pour frais de recouvrement : 40 €."));
     }
 
     QTemporaryDir dir;

@@ -22,9 +22,13 @@ Q_DECLARE_METATYPE(DocumentKind)
 
 namespace {
 
-QString shippedTemplate() { return QDir(testing::binDir()).filePath(QStringLiteral("facture.rav")); }
+QString shippedTemplate() {
+    return QDir(testing::binDir()).filePath(QStringLiteral("facture.rav"));
+}
 
-bool near(double a, double b) { return std::abs(a - b) < 1e-9; }
+bool near(double a, double b) {
+    return std::abs(a - b) < 1e-9;
+}
 
 const Element& on(const Report& report, const QString& page, const QString& name) {
     static const Element none;
@@ -36,13 +40,19 @@ const Element& on(const Report& report, const QString& page, const QString& name
     return none;
 }
 
-const Element& first(const Report& report, const QString& name) { return on(report, QStringLiteral("Page1"), name); }
+const Element& first(const Report& report, const QString& name) {
+    return on(report, QStringLiteral("Page1"), name);
+}
 
 // The name the engine gives to the k-th element requested as `requested`.
-QString numbered(const QString& requested, int k) { return k == 0 ? requested : requested + QString::number(k); }
+QString numbered(const QString& requested, int k) {
+    return k == 0 ? requested : requested + QString::number(k);
+}
 
-const QStringList rowNames = {"itemcodex", "itemdescx", "itemquantx", "itemunitx", "itemnetx", "itemtvax"};
-const QStringList modelNames = {"itemcode", "itemdesc", "itemquant", "itemunit", "itemnet", "itemtva"};
+const QStringList rowNames = {"itemcodex", "itemdescx", "itemquantx",
+                              "itemunitx", "itemnetx",  "itemtvax"};
+const QStringList modelNames = {"itemcode", "itemdesc", "itemquant",
+                                "itemunit", "itemnet",  "itemtva"};
 
 } // namespace
 
@@ -53,7 +63,8 @@ class GenerateReportTest : public QObject {
     QTemporaryDir scratch;
     Report shipped; // the template as stored, for the model positions
 
-    output::ReportRequest request(DocumentKind kind = DocumentKind::Invoice, const QString& number = QStringLiteral("7")) {
+    output::ReportRequest request(DocumentKind kind = DocumentKind::Invoice,
+                                  const QString& number = QStringLiteral("7")) {
         output::ReportRequest r;
         r.kind = kind;
         r.number = number;
@@ -66,7 +77,8 @@ class GenerateReportTest : public QObject {
 
     // A copy of the shipped template changed by `change`, written in the scratch folder.
     QString templateWith(const std::function<void(Report&)>& change) {
-        Report changed = report::ReportProject::load(shippedTemplate()).select(QStringLiteral("Report1"));
+        Report changed =
+            report::ReportProject::load(shippedTemplate()).select(QStringLiteral("Report1"));
         change(changed);
         const QString path = scratch.filePath(QStringLiteral("changed.rav"));
         QFile out(path);
@@ -77,7 +89,9 @@ class GenerateReportTest : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { shipped = report::ReportProject::load(shippedTemplate()).select(QStringLiteral("Report1")); }
+    void initTestCase() {
+        shipped = report::ReportProject::load(shippedTemplate()).select(QStringLiteral("Report1"));
+    }
 
     void init() {
         file = std::make_unique<testing::DocumentFile>();
@@ -86,11 +100,14 @@ private Q_SLOTS:
 
     void headings_data() {
         QTest::addColumn<DocumentKind>("kind");
-        QTest::addColumn<QStringList>("expected"); // smallhead, head, soustotalcase, totalcase, title
+        QTest::addColumn<QStringList>(
+            "expected"); // smallhead, head, soustotalcase, totalcase, title
         QTest::newRow("invoice") << DocumentKind::Invoice
-                                 << QStringList{"Facture n°", "Facture", "Total HT :", "Total TTC à payer :", "Facture 007"};
+                                 << QStringList{"Facture n°", "Facture",
+                                                "Total HT :", "Total TTC à payer :", "Facture 007"};
         QTest::newRow("quote") << DocumentKind::Quote
-                               << QStringList{"Devis n°", "Devis", "Total HT :", "Total TTC :", "Devis 007"};
+                               << QStringList{"Devis n°", "Devis",
+                                              "Total HT :", "Total TTC :", "Devis 007"};
     }
     void headings() {
         QFETCH(DocumentKind, kind);
@@ -98,11 +115,13 @@ private Q_SLOTS:
         file->invoice(QStringLiteral("7"), QStringLiteral("Facturé"), QString(), QString());
         file->quote(QStringLiteral("7"), QStringLiteral("Devisé"), QString(), QString());
         const Report r = fill(request(kind));
-        QCOMPARE((QStringList{first(r, "smallhead").text, first(r, "head").text, first(r, "soustotalcase").text,
-                              first(r, "totalcase").text, r.title}),
+        QCOMPARE((QStringList{first(r, "smallhead").text, first(r, "head").text,
+                              first(r, "soustotalcase").text, first(r, "totalcase").text, r.title}),
                  expected);
         // Each kind reads its own table.
-        QCOMPARE(first(r, "CustName").text, kind == DocumentKind::Invoice ? QStringLiteral("Facturé") : QStringLiteral("Devisé"));
+        QCOMPARE(first(r, "CustName").text, kind == DocumentKind::Invoice
+                                                ? QStringLiteral("Facturé")
+                                                : QStringLiteral("Devisé"));
         QCOMPARE(r.creator, QStringLiteral("Vantrel 3"));
     }
 
@@ -122,7 +141,8 @@ private Q_SLOTS:
     void rows() {
         QFETCH(int, items);
         QFETCH(QStringList, pages);
-        file->invoice(QStringLiteral("7"), QStringLiteral("Dupont"), QString(), testing::numberedItems(items));
+        file->invoice(QStringLiteral("7"), QStringLiteral("Dupont"), QString(),
+                      testing::numberedItems(items));
         const Report r = fill();
 
         QStringList names;
@@ -144,14 +164,21 @@ private Q_SLOTS:
                 QCOMPARE(cell.kind, Kind::Text);
                 const double top = onFirst ? model.top + 0.2 * onPage : 0.2 * onPage + 0.5;
                 if (!near(cell.top, top))
-                    QFAIL(qPrintable(QStringLiteral("item %1 %2 at %3, not %4").arg(i).arg(rowNames[column]).arg(cell.top).arg(top)));
-                QVERIFY(near(cell.left, model.left) && near(cell.width, model.width) && near(cell.height, model.height));
+                    QFAIL(qPrintable(QStringLiteral("item %1 %2 at %3, not %4")
+                                         .arg(i)
+                                         .arg(rowNames[column])
+                                         .arg(cell.top)
+                                         .arg(top)));
+                QVERIFY(near(cell.left, model.left) && near(cell.width, model.width) &&
+                        near(cell.height, model.height));
                 QCOMPARE(cell.font, model.font);
                 QCOMPARE(cell.justify, model.justify);
                 QVERIFY(cell.top + cell.height < r.paperHeight - 0.75);
             }
-            QCOMPARE(on(r, pages[page], numbered("itemcodex", i)).text, QStringLiteral("R%1").arg(i + 1));
-            QCOMPARE(on(r, pages[page], numbered("itemnetx", i)).text, QStringLiteral("%1,00 €").arg(i + 1));
+            QCOMPARE(on(r, pages[page], numbered("itemcodex", i)).text,
+                     QStringLiteral("R%1").arg(i + 1));
+            QCOMPARE(on(r, pages[page], numbered("itemnetx", i)).text,
+                     QStringLiteral("%1,00 €").arg(i + 1));
             QCOMPARE(on(r, pages[page], numbered("itemtvax", i)).text, QStringLiteral("20,00"));
         }
         // The template's models stay as they are.
@@ -159,9 +186,11 @@ private Q_SLOTS:
             QCOMPARE(first(r, model).top, shipped.pages.front().find(model)->top);
 
         const int onFirstPage = std::min(items, 21);
-        const double blTop = onFirstPage == 0 ? templateBl.top
-                                              : shipped.pages.front().find("itemcode")->top + 0.2 * (onFirstPage - 1) +
-                                                    shipped.pages.front().find("itemcode")->height + 0.03;
+        const double blTop = onFirstPage == 0
+                                 ? templateBl.top
+                                 : shipped.pages.front().find("itemcode")->top +
+                                       0.2 * (onFirstPage - 1) +
+                                       shipped.pages.front().find("itemcode")->height + 0.03;
         QVERIFY2(near(bl.top, blTop), qPrintable(QString::number(bl.top)));
         for (int page = 1; page < pages.size(); ++page) {
             const int rowsHere = std::min(perPage, items - 21 - (page - 1) * perPage);
@@ -169,8 +198,10 @@ private Q_SLOTS:
             const Element& top = on(r, pages[page], prefix + "bl1");
             const Element& bottom = on(r, pages[page], prefix + "bl2");
             QCOMPARE(top.kind, Kind::Line);
-            QVERIFY(near(top.top, 0.5) && near(top.left, templateBl.left) && near(top.width, templateBl.width));
-            QVERIFY2(near(bottom.top, 0.2 * rowsHere + 0.53), qPrintable(QString::number(bottom.top)));
+            QVERIFY(near(top.top, 0.5) && near(top.left, templateBl.left) &&
+                    near(top.width, templateBl.width));
+            QVERIFY2(near(bottom.top, 0.2 * rowsHere + 0.53),
+                     qPrintable(QString::number(bottom.top)));
             QCOMPARE(bottom.color, templateBl.color);
             QCOMPARE(bottom.lineWidth, templateBl.lineWidth);
             QVERIFY(bottom.top < r.paperHeight - 0.7);
@@ -181,8 +212,7 @@ private Q_SLOTS:
         // Every element has a name of its own.
         QSet<QString> seen;
         for (const report::Page& p : r.pages)
-            for (const Element& e : p.elements)
-            {
+            for (const Element& e : p.elements) {
                 QVERIFY2(!seen.contains(e.name), qPrintable(e.name));
                 seen.insert(e.name);
             }
@@ -190,7 +220,8 @@ private Q_SLOTS:
 
     void incompleteItemIsIgnored() {
         const QString twoItems = testing::numberedItems(2);
-        file->invoice(QStringLiteral("7"), QStringLiteral("Dupont"), QString(), twoItems + QStringLiteral("R3\r\n"));
+        file->invoice(QStringLiteral("7"), QStringLiteral("Dupont"), QString(),
+                      twoItems + QStringLiteral("R3\r\n"));
         const Report r = fill();
         int rows = 0;
         for (const Element& e : r.pages.front().elements)
@@ -204,21 +235,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("decimals");
         QTest::addColumn<QString>("currency");
         QTest::addColumn<QStringList>("expected"); // soustotal, tva, total
-        const QString example = testing::storedItem("A", "Porte", "1", "100,00 €", "100,00 €", "20,00") +
-                                testing::storedItem("B", "Joint", "2", "25,00 €", "50,00 €", "5,5");
-        QTest::newRow("worked example") << example << "2" << "€" << QStringList{"150,00 €", "22,75 €", "172,75 €"};
-        QTest::newRow("three decimals") << example << "3" << "€" << QStringList{"150,000 €", "22,750 €", "172,750 €"};
-        QTest::newRow("no items") << QString() << "2" << "€" << QStringList{"0,00 €", "0,00 €", "0,00 €"};
-        QTest::newRow("no currency") << example << "2" << "" << QStringList{"150,00 ", "22,75 ", "172,75 "};
+        const QString example =
+            testing::storedItem("A", "Porte", "1", "100,00 €", "100,00 €", "20,00") +
+            testing::storedItem("B", "Joint", "2", "25,00 €", "50,00 €", "5,5");
+        QTest::newRow("worked example") << example << "2"
+                                        << "€" << QStringList{"150,00 €", "22,75 €", "172,75 €"};
+        QTest::newRow("three decimals") << example << "3"
+                                        << "€" << QStringList{"150,000 €", "22,750 €", "172,750 €"};
+        QTest::newRow("no items") << QString() << "2"
+                                  << "€" << QStringList{"0,00 €", "0,00 €", "0,00 €"};
+        QTest::newRow("no currency") << example << "2"
+                                     << "" << QStringList{"150,00 ", "22,75 ", "172,75 "};
         // Unrounded sums: three lines of 0,30 € at 5,5 % make 0,9495 € with tax, where
         // rounding each line first would give 0,96 €.
         const QString screw = testing::storedItem("C", "Vis", "1", "0,30 €", "0,30 €", "5,50");
-        QTest::newRow("sums rounded once") << screw + screw + screw << "2" << "€"
-                                           << QStringList{"0,90 €", "0,05 €", "0,95 €"};
+        QTest::newRow("sums rounded once") << screw + screw + screw << "2"
+                                           << "€" << QStringList{"0,90 €", "0,05 €", "0,95 €"};
         QTest::newRow("discount line")
             << testing::storedItem("A", "Porte", "1", "100,00 €", "100,00 €", "20,00") +
                    testing::storedItem("", "Remise", "1", "-10,00 €", "-10,00 €", "20,00")
-            << "2" << "€" << QStringList{"90,00 €", "18,00 €", "108,00 €"};
+            << "2"
+            << "€" << QStringList{"90,00 €", "18,00 €", "108,00 €"};
     }
     void totals() {
         QFETCH(QString, articles);
@@ -229,7 +266,8 @@ private Q_SLOTS:
         output::ReportRequest r = request();
         r.money = MoneyFormat::fromSettings(decimals, currency);
         const Report filled = fill(r);
-        QCOMPARE((QStringList{first(filled, "soustotal").text, first(filled, "tva").text, first(filled, "total").text}),
+        QCOMPARE((QStringList{first(filled, "soustotal").text, first(filled, "tva").text,
+                              first(filled, "total").text}),
                  expected);
     }
 
@@ -240,31 +278,43 @@ private Q_SLOTS:
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("fnum");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("one line, one digit") << "7" << "12 rue Haute" << "007" << QStringList{"12 rue Haute", " ", " "};
-        QTest::newRow("five lines, two digits") << "42" << "a\r\nb\r\nc\r\nd\r\ne" << "042" << QStringList{"a", "b", "c"};
-        QTest::newRow("lone breaks, three digits") << "123" << "a\rb\nc" << "123" << QStringList{"a", "b", "c"};
-        QTest::newRow("empty, four digits") << "1234" << "" << "1234" << QStringList{" ", " ", " "};
+        QTest::newRow("one line, one digit") << "7"
+                                             << "12 rue Haute"
+                                             << "007" << QStringList{"12 rue Haute", " ", " "};
+        QTest::newRow("five lines, two digits") << "42"
+                                                << "a\r\nb\r\nc\r\nd\r\ne"
+                                                << "042" << QStringList{"a", "b", "c"};
+        QTest::newRow("lone breaks, three digits") << "123"
+                                                   << "a\rb\nc"
+                                                   << "123" << QStringList{"a", "b", "c"};
+        QTest::newRow("empty, four digits") << "1234"
+                                            << ""
+                                            << "1234" << QStringList{" ", " ", " "};
         QTest::newRow("every accent")
-            << "5" << "àâäçéèêëîïôöùûüÿœæ\r\nÀÂÄÇÉÈÊËÎÏÔÖÙÛÜŸŒÆ — 100 €" << "005"
-            << QStringList{"àâäçéèêëîïôöùûüÿœæ", "ÀÂÄÇÉÈÊËÎÏÔÖÙÛÜŸŒÆ — 100 €", " "};
+            << "5"
+            << "àâäçéèêëîïôöùûüÿœæ\r\nÀÂÄÇÉÈÊËÎÏÔÖÙÛÜŸŒÆ — 100 €"
+            << "005" << QStringList{"àâäçéèêëîïôöùûüÿœæ", "ÀÂÄÇÉÈÊËÎÏÔÖÙÛÜŸŒÆ — 100 €", " "};
     }
     void blocks() {
         QFETCH(QString, number);
         QFETCH(QString, address);
         QFETCH(QString, fnum);
         QFETCH(QStringList, lines);
-        file->invoice(number, QStringLiteral("L'Atelier"), address, QString(), QStringLiteral("Merci !"),
-                      QStringLiteral("31/12/2026"));
-        file->company(QStringLiteral("Garnier"), address, QStringLiteral("01 02"), QStringLiteral("   "),
-                      QStringLiteral("a@b.fr"));
+        file->invoice(number, QStringLiteral("L'Atelier"), address, QString(),
+                      QStringLiteral("Merci !"), QStringLiteral("31/12/2026"));
+        file->company(QStringLiteral("Garnier"), address, QStringLiteral("01 02"),
+                      QStringLiteral("   "), QStringLiteral("a@b.fr"));
         const Report r = fill(request(DocumentKind::Invoice, number));
         QCOMPARE(first(r, "fnum").text, fnum);
         QCOMPARE(first(r, "fdate").text, QStringLiteral("31/12/2026"));
         QCOMPARE(first(r, "CustName").text, QStringLiteral("L'Atelier"));
         QCOMPARE(first(r, "bottomline").text, QStringLiteral("Merci !"));
-        QCOMPARE((QStringList{first(r, "CustAddress1").text, first(r, "CustAddress2").text, first(r, "CustAddress3").text}),
+        QCOMPARE((QStringList{first(r, "CustAddress1").text, first(r, "CustAddress2").text,
+                              first(r, "CustAddress3").text}),
                  lines);
-        QCOMPARE((QStringList{first(r, "fAddress1").text, first(r, "fAddress2").text, first(r, "fAddress3").text}), lines);
+        QCOMPARE((QStringList{first(r, "fAddress1").text, first(r, "fAddress2").text,
+                              first(r, "fAddress3").text}),
+                 lines);
         QCOMPARE(first(r, "fname").text, QStringLiteral("Garnier"));
         QCOMPARE(first(r, "ftel").text, QStringLiteral("01 02"));
         QCOMPARE(first(r, "femail").text, QStringLiteral("a@b.fr"));
@@ -284,12 +334,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("footerFlag");
         QTest::addColumn<bool>("legal");
         QTest::addColumn<bool>("footer");
-        QTest::newRow("both") << "True" << "True" << true << true;
-        QTest::newRow("lower case") << "true" << "true" << false << false;
-        QTest::newRow("digit") << "1" << "1" << false << false;
-        QTest::newRow("legal only") << "True" << "False" << true << false;
-        QTest::newRow("footer only") << "False" << "True" << false << true;
-        QTest::newRow("no rows") << "" << "" << false << false;
+        QTest::newRow("both") << "True"
+                              << "True" << true << true;
+        QTest::newRow("lower case") << "true"
+                                    << "true" << false << false;
+        QTest::newRow("digit") << "1"
+                               << "1" << false << false;
+        QTest::newRow("legal only") << "True"
+                                    << "False" << true << false;
+        QTest::newRow("footer only") << "False"
+                                     << "True" << false << true;
+        QTest::newRow("no rows") << ""
+                                 << "" << false << false;
     }
     void legalAndFooter() {
         QFETCH(QString, infos);
@@ -299,7 +355,8 @@ private Q_SLOTS:
         if (infos.isEmpty()) {
             file->dqd.exec(QStringLiteral("DELETE FROM Informations20; DELETE FROM Footer25;"));
         } else {
-            file->legal(infos, QStringLiteral("512"), QString(), QStringLiteral("Lyon B"), QStringLiteral("FR41"));
+            file->legal(infos, QStringLiteral("512"), QString(), QStringLiteral("Lyon B"),
+                        QStringLiteral("FR41"));
             file->footer(footerFlag, QStringLiteral("Paiement à 30 jours.\r\nMerci."));
         }
         file->invoice(QStringLiteral("7"), QStringLiteral("Dupont"), QString(), QString());
@@ -317,13 +374,17 @@ private Q_SLOTS:
         const Element& foot = first(r, "foot");
         if (legal) {
             // An empty value still prints its label.
-            QCOMPARE(foot.text, QStringLiteral("SIRET : 512  -  NAF :   -  RCS : Lyon B  -  N° TVA : FR41"));
-            QVERIFY(!foot.font.bold && !foot.font.italic && !foot.font.underline && !foot.font.strikeOut);
+            QCOMPARE(foot.text,
+                     QStringLiteral("SIRET : 512  -  NAF :   -  RCS : Lyon B  -  N° TVA : FR41"));
+            QVERIFY(!foot.font.bold && !foot.font.italic && !foot.font.underline &&
+                    !foot.font.strikeOut);
         } else {
             QCOMPARE(foot.text, QStringLiteral("(mentions)"));
             QVERIFY(foot.font.bold && foot.font.italic);
         }
-        QCOMPARE(first(r, "footermemo").text, footer ? QStringLiteral("Paiement à 30 jours.\r\nMerci.") : QStringLiteral("(pied)"));
+        QCOMPARE(first(r, "footermemo").text, footer
+                                                  ? QStringLiteral("Paiement à 30 jours.\r\nMerci.")
+                                                  : QStringLiteral("(pied)"));
         const double shift = footer ? 0 : 0.6;
         for (const char* name : {"foot", "footermemo", "footline"})
             QVERIFY2(near(first(r, name).top, model.find(QLatin1String(name))->top + shift), name);
@@ -336,7 +397,9 @@ private Q_SLOTS:
         QTest::addColumn<double>("dpi");
         QTest::addColumn<QRectF>("box");
         QTest::newRow("at 96 dpi") << QSize(240, 96) << 96.0 << QRectF(3.0, 0.2, 2.5, 1.0);
-        QTest::newRow("largest, at 120 dpi") << QSize(266, 116) << 120.0 << QRectF(4.25 - 266 / 240.0, 0.2, 266 / 120.0, 116 / 120.0);
+        QTest::newRow("largest, at 120 dpi")
+            << QSize(266, 116) << 120.0
+            << QRectF(4.25 - 266 / 240.0, 0.2, 266 / 120.0, 116 / 120.0);
         QTest::newRow("no logo") << QSize() << 96.0 << QRectF(4.25, 0.2, 0, 0);
     }
     void logo() {
@@ -349,9 +412,13 @@ private Q_SLOTS:
         r.screenDpi = dpi;
         const Report filled = fill(r);
         const Element& bmp = first(filled, "bmp");
-        QVERIFY2(near(bmp.left, box.left()) && near(bmp.top, box.top()) && near(bmp.width, box.width()) &&
-                     near(bmp.height, box.height()),
-                 qPrintable(QStringLiteral("%1 %2 %3 %4").arg(bmp.left).arg(bmp.top).arg(bmp.width).arg(bmp.height)));
+        QVERIFY2(near(bmp.left, box.left()) && near(bmp.top, box.top()) &&
+                     near(bmp.width, box.width()) && near(bmp.height, box.height()),
+                 qPrintable(QStringLiteral("%1 %2 %3 %4")
+                                .arg(bmp.left)
+                                .arg(bmp.top)
+                                .arg(bmp.width)
+                                .arg(bmp.height)));
         QCOMPARE(bmp.image.isNull(), !size.isValid());
         if (size.isValid())
             QCOMPARE(bmp.image.size(), size);
@@ -372,20 +439,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("articles");
         QTest::addColumn<QString>("templateChange"); // element removed, or made a text
         QTest::addColumn<QString>("message");
-        const QString path = QDir::toNativeSeparators(scratch.filePath(QStringLiteral("changed.rav")));
-        QTest::newRow("no logo element") << QString() << "-bmp"
-                                         << QStringLiteral("Le modèle d'impression « %1 » ne contient pas l'élément « bmp ».").arg(path);
-        QTest::newRow("no rule") << QString() << "-bl"
-                                 << QStringLiteral("Le modèle d'impression « %1 » ne contient pas l'élément « bl ».").arg(path);
+        const QString path =
+            QDir::toNativeSeparators(scratch.filePath(QStringLiteral("changed.rav")));
+        QTest::newRow("no logo element")
+            << QString() << "-bmp"
+            << QStringLiteral("Le modèle d'impression « %1 » ne contient pas l'élément « bmp ».")
+                   .arg(path);
+        QTest::newRow("no rule")
+            << QString() << "-bl"
+            << QStringLiteral("Le modèle d'impression « %1 » ne contient pas l'élément « bl ».")
+                   .arg(path);
         QTest::newRow("rule of the wrong kind")
             << QString() << "~bl"
-            << QStringLiteral("Dans le modèle d'impression « %1 », l'élément « bl » n'est pas du type attendu (line).").arg(path);
-        QTest::newRow("net not a number") << testing::storedItem("A", "Porte", "1", "x", "douze €", "20,00") << QString()
-                                          << QStringLiteral("'douze' n'est pas une valeur en virgule flottante correcte");
-        QTest::newRow("net without a blank") << testing::storedItem("A", "Porte", "1", "x", "12,00", "20,00") << QString()
-                                             << QStringLiteral("'' n'est pas une valeur en virgule flottante correcte");
-        QTest::newRow("rate not a number") << testing::storedItem("A", "Porte", "1", "x", "12,00 €", "20 %") << QString()
-                                           << QStringLiteral("'20 %' n'est pas une valeur en virgule flottante correcte");
+            << QStringLiteral("Dans le modèle d'impression « %1 », l'élément « bl » n'est pas du "
+                              "type attendu (line).")
+                   .arg(path);
+        QTest::newRow("net not a number")
+            << testing::storedItem("A", "Porte", "1", "x", "douze €", "20,00") << QString()
+            << QStringLiteral("'douze' n'est pas une valeur en virgule flottante correcte");
+        QTest::newRow("net without a blank")
+            << testing::storedItem("A", "Porte", "1", "x", "12,00", "20,00") << QString()
+            << QStringLiteral("'' n'est pas une valeur en virgule flottante correcte");
+        QTest::newRow("rate not a number")
+            << testing::storedItem("A", "Porte", "1", "x", "12,00 €", "20 %") << QString()
+            << QStringLiteral("'20 %' n'est pas une valeur en virgule flottante correcte");
     }
     void cannotFill() {
         QFETCH(QString, articles);
@@ -419,9 +496,13 @@ private Q_SLOTS:
     void unusableTemplate_data() {
         QTest::addColumn<QByteArray>("content"); // empty: no file at all
         QTest::addColumn<QString>("start");
-        QTest::newRow("missing") << QByteArray() << "Le modèle d'impression « %1 » est introuvable.";
-        QTest::newRow("not JSON") << QByteArray("RAVE\x01\x02") << "Le modèle d'impression « %1 » n'est pas un modèle valide : ";
-        QTest::newRow("other JSON") << QByteArray("{\"reports\": []}") << "Le modèle d'impression « %1 » n'est pas un modèle valide : format inconnu";
+        QTest::newRow("missing") << QByteArray()
+                                 << "Le modèle d'impression « %1 » est introuvable.";
+        QTest::newRow("not JSON") << QByteArray("RAVE\x01\x02")
+                                  << "Le modèle d'impression « %1 » n'est pas un modèle valide : ";
+        QTest::newRow("other JSON")
+            << QByteArray("{\"reports\": []}")
+            << "Le modèle d'impression « %1 » n'est pas un modèle valide : format inconnu";
     }
     void unusableTemplate() {
         QFETCH(QByteArray, content);
@@ -440,7 +521,8 @@ private Q_SLOTS:
             fill(r);
             QFAIL("filled");
         } catch (const report::ReportError& e) {
-            QVERIFY2(e.message().startsWith(start.arg(QDir::toNativeSeparators(path))), qPrintable(e.message()));
+            QVERIFY2(e.message().startsWith(start.arg(QDir::toNativeSeparators(path))),
+                     qPrintable(e.message()));
         }
     }
 };

@@ -34,13 +34,16 @@ Tool run(const QString& program, const QStringList& arguments) {
 }
 
 QString pdfText(const QString& pdf) {
-    const Tool t = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    const Tool t =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"),
+                                          QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
     return t.exitCode == 0 ? t.output : QString();
 }
 
 // "Title:  Facture 007" and the like, from pdfinfo.
 QString info(const QString& pdf, const QString& field) {
-    for (const QString& line : run(QStringLiteral("pdfinfo"), {pdf}).output.split(QLatin1Char('\n')))
+    for (const QString& line :
+         run(QStringLiteral("pdfinfo"), {pdf}).output.split(QLatin1Char('\n')))
         if (line.startsWith(field + QLatin1Char(':')))
             return line.mid(field.size() + 1).trimmed();
     return {};
@@ -54,7 +57,8 @@ class PdfExportTest : public QObject {
     std::unique_ptr<testing::DocumentFile> file;
     QString previousFolder;
 
-    output::ReportRequest request(const QString& number, DocumentKind kind = DocumentKind::Invoice) {
+    output::ReportRequest request(const QString& number,
+                                  DocumentKind kind = DocumentKind::Invoice) {
         output::ReportRequest r;
         r.kind = kind;
         r.number = number;
@@ -86,30 +90,48 @@ private Q_SLOTS:
     void cleanup() { QDir::setCurrent(previousFolder); }
 
     void invoiceReadsBack() {
-        file->invoice(QStringLiteral("7"), QStringLiteral("Société Dupont-Aignan SARL"),
-                      QStringLiteral("27, avenue Général-Leclerc\r\n75014 Paris"),
-                      testing::storedItem(QStringLiteral("ART012"), QStringLiteral("Porte chêne massif"), QStringLiteral("1"),
-                                          QStringLiteral("100,00 €"), QStringLiteral("100,00 €"), QStringLiteral("20,00")) +
-                          testing::storedItem(QString(), QStringLiteral("Joint d'étanchéité"), QStringLiteral("2"),
-                                              QStringLiteral("25,00 €"), QStringLiteral("50,00 €"), QStringLiteral("5,50")),
-                      QStringLiteral("Àâäçéèêëîïôöùûüÿœæ ÉÈÊËÎÏÔÖÙÛÜŸŒÆ — règlement à réception, 0 € d'escompte."));
+        file->invoice(
+            QStringLiteral("7"), QStringLiteral("Société Dupont-Aignan SARL"),
+            QStringLiteral("27, avenue Général-Leclerc\r\n75014 Paris"),
+            testing::storedItem(QStringLiteral("ART012"), QStringLiteral("Porte chêne massif"),
+                                QStringLiteral("1"), QStringLiteral("100,00 €"),
+                                QStringLiteral("100,00 €"), QStringLiteral("20,00")) +
+                testing::storedItem(QString(), QStringLiteral("Joint d'étanchéité"),
+                                    QStringLiteral("2"), QStringLiteral("25,00 €"),
+                                    QStringLiteral("50,00 €"), QStringLiteral("5,50")),
+            QStringLiteral(
+                "Àâäçéèêëîïôöùûüÿœæ ÉÈÊËÎÏÔÖÙÛÜŸŒÆ — règlement à réception, 0 € d'escompte."));
         const QString pdf = inFolder(QStringLiteral("Facture_05-03-2021_Dupont.pdf"));
         exportTo(request(QStringLiteral("7")), pdf);
 
         // Runs of blanks read back as one.
         const QString text = pdfText(pdf).simplified();
         for (const QString& expected :
-             {QStringLiteral("Facture"), QStringLiteral("007"), QStringLiteral("05/03/2021"),
-              QStringLiteral("Société Dupont-Aignan SARL"), QStringLiteral("27, avenue Général-Leclerc"),
-              QStringLiteral("Menuiserie Lefèvre & Fils"), QStringLiteral("69400 Villefranche-sur-Saône"),
-              QStringLiteral("Fax :"), QStringLiteral("04 74 65 32 11"),
-              QStringLiteral("ART012"), QStringLiteral("Porte chêne massif"), QStringLiteral("Joint d'étanchéité"),
-              QStringLiteral("25,00 €"), QStringLiteral("5,50"), QStringLiteral("Total HT :"), QStringLiteral("150,00 €"),
-              QStringLiteral("22,75 €"), QStringLiteral("Total TTC à payer :"), QStringLiteral("172,75 €"),
+             {QStringLiteral("Facture"),
+              QStringLiteral("007"),
+              QStringLiteral("05/03/2021"),
+              QStringLiteral("Société Dupont-Aignan SARL"),
+              QStringLiteral("27, avenue Général-Leclerc"),
+              QStringLiteral("Menuiserie Lefèvre & Fils"),
+              QStringLiteral("69400 Villefranche-sur-Saône"),
+              QStringLiteral("Fax :"),
+              QStringLiteral("04 74 65 32 11"),
+              QStringLiteral("ART012"),
+              QStringLiteral("Porte chêne massif"),
+              QStringLiteral("Joint d'étanchéité"),
+              QStringLiteral("25,00 €"),
+              QStringLiteral("5,50"),
+              QStringLiteral("Total HT :"),
+              QStringLiteral("150,00 €"),
+              QStringLiteral("22,75 €"),
+              QStringLiteral("Total TTC à payer :"),
+              QStringLiteral("172,75 €"),
               QStringLiteral("SIRET : 512 345 678 00021  -  NAF : 1623Z"),
               QStringLiteral("Pénalités de retard"),
-              QStringLiteral("Àâäçéèêëîïôöùûüÿœæ ÉÈÊËÎÏÔÖÙÛÜŸŒÆ — règlement à réception, 0 € d'escompte.")})
-            QVERIFY2(text.contains(expected.simplified()), qPrintable(expected + QStringLiteral(" not in: ") + text));
+              QStringLiteral(
+                  "Àâäçéèêëîïôöùûüÿœæ ÉÈÊËÎÏÔÖÙÛÜŸŒÆ — règlement à réception, 0 € d'escompte.")})
+            QVERIFY2(text.contains(expected.simplified()),
+                     qPrintable(expected + QStringLiteral(" not in: ") + text));
 
         const Tool check = run(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf});
         QVERIFY2(check.exitCode == 0, qPrintable(check.output));
@@ -119,7 +141,9 @@ private Q_SLOTS:
         QVERIFY(info(pdf, QStringLiteral("Page size")).endsWith(QLatin1String("(A4)")));
 
         // Every font is embedded: the document looks the same on the customer's machine.
-        const QStringList fonts = run(QStringLiteral("pdffonts"), {pdf}).output.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+        const QStringList fonts = run(QStringLiteral("pdffonts"), {pdf})
+                                      .output.split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                      .mid(2);
         QVERIFY(!fonts.isEmpty());
         for (const QString& font : fonts)
             QVERIFY2(font.contains(QLatin1String(" yes ")), qPrintable(font));
@@ -140,7 +164,8 @@ private Q_SLOTS:
     void pages() {
         QFETCH(int, items);
         QFETCH(int, pages);
-        file->quote(QStringLiteral("12"), QStringLiteral("Durand"), QStringLiteral("1 rue X"), testing::numberedItems(items));
+        file->quote(QStringLiteral("12"), QStringLiteral("Durand"), QStringLiteral("1 rue X"),
+                    testing::numberedItems(items));
         const QString pdf = inFolder(QStringLiteral("devis.pdf"));
         exportTo(request(QStringLiteral("12"), DocumentKind::Quote), pdf);
         QCOMPARE(info(pdf, QStringLiteral("Pages")), QString::number(pages));
@@ -151,7 +176,8 @@ private Q_SLOTS:
         QVERIFY(text.contains(QStringLiteral("Total TTC :")));
         if (items > 0) {
             const QString last = QStringLiteral("R%1 ").arg(items);
-            QVERIFY2(text.contains(last) && text.contains(QStringLiteral("%1,00 €").arg(items)), qPrintable(text));
+            QVERIFY2(text.contains(last) && text.contains(QStringLiteral("%1,00 €").arg(items)),
+                     qPrintable(text));
         }
     }
 
@@ -172,14 +198,17 @@ private Q_SLOTS:
     // A PDF that cannot be written names its file; an export that fails leaves the file
     // that was there untouched.
     void failedExports() {
-        file->invoice(QStringLiteral("7"), QStringLiteral("Dupont"), QString(), testing::numberedItems(1));
+        file->invoice(QStringLiteral("7"), QStringLiteral("Dupont"), QString(),
+                      testing::numberedItems(1));
         const QString nowhere = inFolder(QStringLiteral("pas de dossier/facture.pdf"));
         try {
             exportTo(request(QStringLiteral("7")), nowhere);
             QFAIL("exported");
         } catch (const report::ReportError& e) {
-            QVERIFY2(e.message().startsWith(QStringLiteral("Le fichier PDF « %1 » ne peut pas être écrit").arg(nowhere)),
-                     qPrintable(e.message()));
+            QVERIFY2(
+                e.message().startsWith(
+                    QStringLiteral("Le fichier PDF « %1 » ne peut pas être écrit").arg(nowhere)),
+                qPrintable(e.message()));
         }
         QVERIFY(!QFile::exists(nowhere));
 

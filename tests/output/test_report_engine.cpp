@@ -53,7 +53,8 @@ private Q_SLOTS:
         QCOMPARE(title.font.size, 11.0);
         QVERIFY(title.font.bold);
         QCOMPARE(title.justify, Justify::Right);
-        QCOMPARE(project.element(page, QStringLiteral("rule"), Kind::Line).color, QColor(0x1f, 0x4e, 0x79));
+        QCOMPARE(project.element(page, QStringLiteral("rule"), Kind::Line).color,
+                 QColor(0x1f, 0x4e, 0x79));
 
         const QString path = QDir::toNativeSeparators(project.path());
         auto message = [&](auto&& call) {
@@ -68,8 +69,9 @@ private Q_SLOTS:
                  messages::pageMissing.arg(path, QStringLiteral("Report1.Page9")));
         QCOMPARE(message([&] { project.element(page, QStringLiteral("logo"), Kind::Bitmap); }),
                  messages::elementMissing.arg(path, QStringLiteral("logo")));
-        QCOMPARE(message([&] { project.element(page, QStringLiteral("title"), Kind::Memo); }),
-                 messages::elementWrongKind.arg(path, QStringLiteral("title"), QStringLiteral("memo")));
+        QCOMPARE(
+            message([&] { project.element(page, QStringLiteral("title"), Kind::Memo); }),
+            messages::elementWrongKind.arg(path, QStringLiteral("title"), QStringLiteral("memo")));
         QCOMPARE(message([&] { project.select(QStringLiteral("Report2")); }),
                  messages::reportMissing.arg(path, QStringLiteral("Report2")));
     }
@@ -84,7 +86,8 @@ private Q_SLOTS:
         for (int i = 0; i < 4; ++i)
             given << report.create(page, Kind::Text, QStringLiteral("rowx"), 0, 0, 1, 1).name;
         QCOMPARE(given, (QStringList{"rowx", "rowx2", "rowx3", "rowx4"}));
-        QCOMPARE(report.create(page, Kind::Line, QStringLiteral("title"), 0, 0, 1, 0).name, QStringLiteral("title1"));
+        QCOMPARE(report.create(page, Kind::Line, QStringLiteral("title"), 0, 0, 1, 0).name,
+                 QStringLiteral("title1"));
         // References to earlier elements survive later creations.
         Element& early = report.create(page, Kind::Text, QStringLiteral("early"), 0, 0, 1, 1);
         for (int i = 0; i < 500; ++i)
@@ -113,11 +116,14 @@ private Q_SLOTS:
         report.creator = QStringLiteral("Vantrel 3");
         Page& page = report.pages.emplace_back();
         page.name = QStringLiteral("Page1");
-        Element& text = report.create(page, Kind::Memo, QStringLiteral("memo"), 0.5, 9.35, 7.17, 0.8);
-        text.font = Font{QStringLiteral("DejaVu Sans"), 8.5, true, true, true, true, QColor(0x44, 0x44, 0x44)};
+        Element& text =
+            report.create(page, Kind::Memo, QStringLiteral("memo"), 0.5, 9.35, 7.17, 0.8);
+        text.font = Font{QStringLiteral("DejaVu Sans"), 8.5, true, true, true, true,
+                         QColor(0x44, 0x44, 0x44)};
         text.justify = Justify::Center;
         text.text = QStringLiteral("Ligne 1\r\nLigne 2 — 40 € àéèçù, \"Le Clos\" C:\\dossier\tfin");
-        Element& band = report.create(page, Kind::Rect, QStringLiteral("band"), 0.55, 3.05, 7.17, 0.27);
+        Element& band =
+            report.create(page, Kind::Rect, QStringLiteral("band"), 0.55, 3.05, 7.17, 0.27);
         band.fill = QColor(0x1f, 0x4e, 0x79);
         band.color = QColor();
         band.lineWidth = 0;
@@ -136,7 +142,8 @@ private Q_SLOTS:
         QCOMPARE(m.font, text.font);
         QCOMPARE(m.justify, Justify::Center);
         QCOMPARE(m.text, text.text);
-        QCOMPARE((QList<double>{m.left, m.top, m.width, m.height}), (QList<double>{0.5, 9.35, 7.17, 0.8}));
+        QCOMPARE((QList<double>{m.left, m.top, m.width, m.height}),
+                 (QList<double>{0.5, 9.35, 7.17, 0.8}));
         const Element& b = back.pages.front().elements.at(1);
         QCOMPARE(b.fill, band.fill);
         QVERIFY(!b.color.isValid());
@@ -151,10 +158,13 @@ private Q_SLOTS:
         QTest::newRow("cut short") << smallTemplate.left(120) << "";
         QTest::newRow("unknown kind") << QByteArray(smallTemplate).replace("\"line\"", "\"arrow\"")
                                       << "type « arrow » inconnu pour l'élément « rule »";
-        QTest::newRow("same name twice") << QByteArray(smallTemplate).replace("\"rowx1\"", "\"title\"")
-                                         << "l'élément « title » figure deux fois";
-        QTest::newRow("no pages") << QByteArray(R"({"format": "vantrel-report 1", "reports": [{"name": "Report1", "pages": []}]})")
-                                  << "le rapport « Report1 » n'a aucune page";
+        QTest::newRow("same name twice")
+            << QByteArray(smallTemplate).replace("\"rowx1\"", "\"title\"")
+            << "l'élément « title » figure deux fois";
+        QTest::newRow("no pages")
+            << QByteArray(
+                   R"({"format": "vantrel-report 1", "reports": [{"name": "Report1", "pages": []}]})")
+            << "le rapport « Report1 » n'a aucune page";
     }
     void refusedTemplates() {
         QFETCH(QByteArray, content);
@@ -164,7 +174,8 @@ private Q_SLOTS:
             ReportProject::load(path);
             QFAIL("loaded");
         } catch (const ReportError& e) {
-            const QString start = messages::templateDamaged.arg(QDir::toNativeSeparators(path), reason);
+            const QString start =
+                messages::templateDamaged.arg(QDir::toNativeSeparators(path), reason);
             QVERIFY2(e.message().startsWith(start), qPrintable(e.message()));
         }
     }
@@ -183,8 +194,9 @@ private Q_SLOTS:
         const QString pdf = dir.filePath(QStringLiteral("long.pdf"));
         writePdf(report, pdf);
         QProcess tool;
-        tool.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-gray"), pdf,
-                                                dir.filePath(QStringLiteral("long"))});
+        tool.start(QStringLiteral("pdftoppm"),
+                   {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-gray"), pdf,
+                    dir.filePath(QStringLiteral("long"))});
         QVERIFY(tool.waitForFinished(60000) && tool.exitCode() == 0);
         const QImage sheet(dir.filePath(QStringLiteral("long-1.pgm")));
         QVERIFY(!sheet.isNull());
@@ -196,7 +208,7 @@ private Q_SLOTS:
             return ink;
         };
         QVERIFY(inkBetween(50, 100) > 50); // 1 in to 2 in: the text
-        QCOMPARE(inkBetween(102, 400), 0);  // past 2 in: nothing
+        QCOMPARE(inkBetween(102, 400), 0); // past 2 in: nothing
     }
 };
 

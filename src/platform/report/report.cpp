@@ -24,13 +24,17 @@ struct KindName {
     Kind kind;
     const char* name;
 };
-constexpr KindName kindNames[] = {
-    {Kind::Text, "text"}, {Kind::Memo, "memo"}, {Kind::Line, "line"}, {Kind::Bitmap, "bitmap"}, {Kind::Rect, "rect"}};
+constexpr KindName kindNames[] = {{Kind::Text, "text"},
+                                  {Kind::Memo, "memo"},
+                                  {Kind::Line, "line"},
+                                  {Kind::Bitmap, "bitmap"},
+                                  {Kind::Rect, "rect"}};
 
 // A template whose text does not make a report: the reason is shown with the file name.
 class Damaged : public std::runtime_error {
 public:
-    explicit Damaged(const QString& reason) : std::runtime_error(reason.toStdString()), reason(reason) {}
+    explicit Damaged(const QString& reason)
+        : std::runtime_error(reason.toStdString()), reason(reason) {}
     QString reason;
 };
 
@@ -51,9 +55,12 @@ Justify justifyFromName(const QString& name) {
 
 QString justifyName(Justify justify) {
     switch (justify) {
-    case Justify::Center: return QStringLiteral("center");
-    case Justify::Right: return QStringLiteral("right");
-    case Justify::Left: break;
+    case Justify::Center:
+        return QStringLiteral("center");
+    case Justify::Right:
+        return QStringLiteral("right");
+    case Justify::Left:
+        break;
     }
     return QStringLiteral("left");
 }
@@ -68,7 +75,9 @@ QColor colorFrom(const QJsonValue& value, const QColor& fallback) {
     return color.isValid() ? color : fallback;
 }
 
-QString colorText(const QColor& color) { return color.isValid() ? color.name(QColor::HexRgb) : QString(); }
+QString colorText(const QColor& color) {
+    return color.isValid() ? color.name(QColor::HexRgb) : QString();
+}
 
 // Fields absent from the object keep the values of `base`, so that a template states
 // only what differs from its report's font.
@@ -208,8 +217,9 @@ public:
         return *this;
     }
     JsonWriter& value(double number) {
-        bytes.append(std::isfinite(number) ? QByteArray::number(number, 'g', QLocale::FloatingPointShortest)
-                                           : QByteArray("0"));
+        bytes.append(std::isfinite(number)
+                         ? QByteArray::number(number, 'g', QLocale::FloatingPointShortest)
+                         : QByteArray("0"));
         needsComma_ = true;
         return *this;
     }
@@ -226,7 +236,12 @@ private:
 void writeFont(JsonWriter& w, const Font& font) {
     w.open('{');
     w.key("family").value(font.family).key("size").value(font.size).key("bold").value(font.bold);
-    w.key("italic").value(font.italic).key("underline").value(font.underline).key("strikeOut").value(font.strikeOut);
+    w.key("italic")
+        .value(font.italic)
+        .key("underline")
+        .value(font.underline)
+        .key("strikeOut")
+        .value(font.strikeOut);
     w.key("color").value(colorText(font.color));
     w.close('}');
 }
@@ -234,11 +249,23 @@ void writeFont(JsonWriter& w, const Font& font) {
 void writeElement(JsonWriter& w, const Element& e) {
     w.item().open('{');
     w.key("name").value(e.name).key("kind").value(kindName(e.kind));
-    w.key("left").value(e.left).key("top").value(e.top).key("width").value(e.width).key("height").value(e.height);
+    w.key("left")
+        .value(e.left)
+        .key("top")
+        .value(e.top)
+        .key("width")
+        .value(e.width)
+        .key("height")
+        .value(e.height);
     w.key("font");
     writeFont(w, e.font);
     w.key("justify").value(justifyName(e.justify)).key("text").value(e.text);
-    w.key("color").value(colorText(e.color)).key("fill").value(colorText(e.fill)).key("lineWidth").value(e.lineWidth);
+    w.key("color")
+        .value(colorText(e.color))
+        .key("fill")
+        .value(colorText(e.fill))
+        .key("lineWidth")
+        .value(e.lineWidth);
     if (!e.image.isNull())
         w.key("image").value(imageText(e.image));
     w.close('}');
@@ -247,7 +274,13 @@ void writeElement(JsonWriter& w, const Element& e) {
 void writeReport(JsonWriter& w, const Report& report) {
     w.item().open('{');
     w.key("name").value(report.name);
-    w.key("paper").open('{').key("width").value(report.paperWidth).key("height").value(report.paperHeight).close('}');
+    w.key("paper")
+        .open('{')
+        .key("width")
+        .value(report.paperWidth)
+        .key("height")
+        .value(report.paperHeight)
+        .close('}');
     w.key("font");
     writeFont(w, report.defaultFont);
     w.key("title").value(report.title).key("creator").value(report.creator);
@@ -265,7 +298,8 @@ std::deque<Report> reportsFrom(const QByteArray& bytes) {
     QJsonParseError parsed;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parsed);
     if (parsed.error != QJsonParseError::NoError)
-        throw Damaged(QStringLiteral("%1 (position %2)").arg(parsed.errorString()).arg(parsed.offset));
+        throw Damaged(
+            QStringLiteral("%1 (position %2)").arg(parsed.errorString()).arg(parsed.offset));
     const QJsonObject root = document.object();
     if (root.value(QLatin1String("format")).toString() != formatTag)
         throw Damaged(QStringLiteral("format inconnu"));
@@ -280,16 +314,19 @@ std::deque<Report> reportsFrom(const QByteArray& bytes) {
 QByteArray readWhole(const QString& path, const QString& unreadableMessage) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw ReportError(unreadableMessage.arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw ReportError(
+            unreadableMessage.arg(QDir::toNativeSeparators(path), file.errorString()));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw ReportError(unreadableMessage.arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw ReportError(
+            unreadableMessage.arg(QDir::toNativeSeparators(path), file.errorString()));
     return bytes;
 }
 
 } // namespace
 
-ReportError::ReportError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
+ReportError::ReportError(const QString& message)
+    : std::runtime_error(message.toStdString()), message_(message) {}
 
 QString kindName(Kind kind) {
     for (const KindName& k : kindNames)
@@ -343,8 +380,8 @@ Page& Report::addPageAfter(const Page& previous, const QString& pageName) {
     return *pages.insert(at, std::move(page));
 }
 
-Element& Report::create(Page& page, Kind kind, const QString& requestedName, double left, double top, double width,
-                        double height) {
+Element& Report::create(Page& page, Kind kind, const QString& requestedName, double left,
+                        double top, double width, double height) {
     QString name = requestedName;
     if (names_.contains(name)) {
         // Rows request the same names again and again: counting on from the last number
@@ -413,7 +450,8 @@ Element& ReportProject::element(Page& page, const QString& shortName, Kind kind)
     if (!e)
         throw ReportError(messages::elementMissing.arg(QDir::toNativeSeparators(path_), shortName));
     if (e->kind != kind)
-        throw ReportError(messages::elementWrongKind.arg(QDir::toNativeSeparators(path_), shortName, kindName(kind)));
+        throw ReportError(messages::elementWrongKind.arg(QDir::toNativeSeparators(path_), shortName,
+                                                         kindName(kind)));
     return *e;
 }
 
@@ -442,7 +480,8 @@ Report readPageFile(const QString& path) {
     try {
         return std::move(reportsFrom(bytes).front());
     } catch (const Damaged& damaged) {
-        throw ReportError(messages::pageFileUnreadable.arg(QDir::toNativeSeparators(path), damaged.reason));
+        throw ReportError(
+            messages::pageFileUnreadable.arg(QDir::toNativeSeparators(path), damaged.reason));
     }
 }
 

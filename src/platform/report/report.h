@@ -90,8 +90,8 @@ public:
     // A new element on `page`. The requested name is kept when no element of the report
     // has it yet, otherwise the first free name made of it and a number (itemcodex,
     // itemcodex1, itemcodex2 ...).
-    Element& create(Page& page, Kind kind, const QString& requestedName, double left, double top, double width,
-                    double height);
+    Element& create(Page& page, Kind kind, const QString& requestedName, double left, double top,
+                    double width, double height);
     bool nameTaken(const QString& name) const { return names_.contains(name); }
     // After elements were added or renamed by hand.
     void reindexNames();

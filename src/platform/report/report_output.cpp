@@ -46,9 +46,12 @@ QString memoLines(QString text) {
 
 Qt::Alignment horizontal(Justify justify) {
     switch (justify) {
-    case Justify::Center: return Qt::AlignHCenter;
-    case Justify::Right: return Qt::AlignRight;
-    case Justify::Left: break;
+    case Justify::Center:
+        return Qt::AlignHCenter;
+    case Justify::Right:
+        return Qt::AlignRight;
+    case Justify::Left:
+        break;
     }
     return Qt::AlignLeft;
 }
@@ -56,15 +59,26 @@ Qt::Alignment horizontal(Justify justify) {
 class PagePainter {
 public:
     PagePainter(QPainter& painter, QPagedPaintDevice& device)
-        : painter_(painter), device_(device), dpiX_(device.logicalDpiX()), dpiY_(device.logicalDpiY()) {}
+        : painter_(painter), device_(device), dpiX_(device.logicalDpiX()),
+          dpiY_(device.logicalDpiY()) {}
 
     void paint(const Element& e) {
         switch (e.kind) {
-        case Kind::Text: text(e); break;
-        case Kind::Memo: memo(e); break;
-        case Kind::Line: line(e); break;
-        case Kind::Rect: rect(e); break;
-        case Kind::Bitmap: bitmap(e); break;
+        case Kind::Text:
+            text(e);
+            break;
+        case Kind::Memo:
+            memo(e);
+            break;
+        case Kind::Line:
+            line(e);
+            break;
+        case Kind::Rect:
+            rect(e);
+            break;
+        case Kind::Bitmap:
+            bitmap(e);
+            break;
         }
     }
 
@@ -72,12 +86,15 @@ private:
     double x(double inches) const { return inches * dpiX_; }
     double y(double inches) const { return inches * dpiY_; }
     double pen(double points) const { return points / 72.0 * dpiY_; }
-    QRectF box(const Element& e) const { return QRectF(x(e.left), y(e.top), x(e.width), y(e.height)); }
+    QRectF box(const Element& e) const {
+        return QRectF(x(e.left), y(e.top), x(e.width), y(e.height));
+    }
 
     // A report uses a handful of fonts over hundreds of elements: each is resolved and
     // measured once.
     const QFontMetricsF& setFont(const Element& e) {
-        auto found = std::find_if(fonts_.begin(), fonts_.end(), [&](const Resolved& r) { return r.font == e.font; });
+        auto found = std::find_if(fonts_.begin(), fonts_.end(),
+                                  [&](const Resolved& r) { return r.font == e.font; });
         if (found == fonts_.end()) {
             const QFont qt = qtFont(e.font);
             fonts_.push_back({e.font, qt, QFontMetricsF(qt, &device_)});
@@ -119,7 +136,8 @@ private:
         // A memo grows downwards with its text, as long as the page goes.
         QRectF area = box(e);
         area.setBottom(y(1000));
-        painter_.drawText(area, int(horizontal(e.justify) | Qt::AlignTop | Qt::TextWordWrap), shown);
+        painter_.drawText(area, int(horizontal(e.justify) | Qt::AlignTop | Qt::TextWordWrap),
+                          shown);
     }
 
     void line(const Element& e) {
@@ -131,7 +149,8 @@ private:
         if (e.width > 0)
             painter_.drawLine(QPointF(x(e.left), y(e.top)), QPointF(x(e.left + e.width), y(e.top)));
         else if (e.height > 0)
-            painter_.drawLine(QPointF(x(e.left), y(e.top)), QPointF(x(e.left), y(e.top + e.height)));
+            painter_.drawLine(QPointF(x(e.left), y(e.top)),
+                              QPointF(x(e.left), y(e.top + e.height)));
     }
 
     void rect(const Element& e) {
@@ -193,13 +212,16 @@ void paintOn(const Report& report, QPagedPaintDevice& device, const QString& dev
 
 } // namespace
 
-void paintReport(const Report& report, QPagedPaintDevice& device) { paintOn(report, device, report.name); }
+void paintReport(const Report& report, QPagedPaintDevice& device) {
+    paintOn(report, device, report.name);
+}
 
 void printReport(const Report& report, QPrinter& printer) {
     printer.setFullPage(true);
     printer.setDocName(report.title);
     printer.setCreator(report.creator);
-    paintOn(report, printer, printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName());
+    paintOn(report, printer,
+            printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName());
 }
 
 void writePdf(const Report& report, const QString& pdfPath) {
@@ -219,6 +241,8 @@ void writePdf(const Report& report, const QString& pdfPath) {
         throw ReportError(messages::pdfUnwritable.arg(shown, file.errorString()));
 }
 
-void renderPdf(const QString& pageFilePath, const QString& pdfPath) { writePdf(readPageFile(pageFilePath), pdfPath); }
+void renderPdf(const QString& pageFilePath, const QString& pdfPath) {
+    writePdf(readPageFile(pageFilePath), pdfPath);
+}
 
 } // namespace vantrel::report
