@@ -1,13 +1,13 @@
 #include "catalogue/art_form.h"
 
 #include "catalogue/account_numbers.h"
-#include "catalogue/form_layout.h"
 #include "catalogue/messages.h"
 #include "core/error.h"
 #include "core/money.h"
 #include "core/numbers.h"
 #include "platform/money_field.h"
 #include "platform/number_box.h"
+#include "platform/dialog_parts.h"
 #include "platform/prompts.h"
 
 #include <optional>
@@ -28,10 +28,7 @@ TArtForm::TArtForm(db::Connection& dqd, platform::Prompts& prompts, QWidget* par
 
     code_ = new platform::NumberBox(0, 1, std::nullopt, this);
     code_->setFixedWidth(110);
-    auto* codeRow = new QHBoxLayout;
-    codeRow->addWidget(new QLabel(QStringLiteral("ART"), this));
-    codeRow->addWidget(code_);
-    codeRow->addStretch(1);
+    auto* codeRow = platform::fieldRow(new QLabel(QStringLiteral("ART"), this), code_);
 
     description_ = new QLineEdit(this);
     QFont bold = description_->font();
@@ -45,22 +42,14 @@ TArtForm::TArtForm(db::Connection& dqd, platform::Prompts& prompts, QWidget* par
     vat_->setFixedWidth(110);
     vatButton_ = new QToolButton(this);
     vatButton_->setText(QStringLiteral("..."));
-    auto* vatRow = new QHBoxLayout;
-    vatRow->addWidget(vat_);
-    vatRow->addWidget(new QLabel(QStringLiteral("%"), this));
-    vatRow->addWidget(vatButton_);
-    vatRow->addStretch(1);
-    auto* priceRow = new QHBoxLayout;
-    priceRow->addWidget(price_);
-    priceRow->addStretch(1);
-    auto* stockRow = new QHBoxLayout;
-    stockRow->addWidget(stock_);
-    stockRow->addStretch(1);
+    auto* vatRow = platform::fieldRow(vat_, new QLabel(QStringLiteral("%"), this), vatButton_);
+    auto* priceRow = platform::fieldRow(price_);
+    auto* stockRow = platform::fieldRow(stock_);
 
     for (platform::NumberBox* f : {code_, stock_, vat_})
         f->setFieldColour(fieldColour);
-    tintField(*description_, fieldColour);
-    tintField(*price_, fieldColour);
+    platform::paintField(*description_, fieldColour);
+    platform::paintField(*price_, fieldColour);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Code :"), codeRow);
@@ -69,21 +58,12 @@ TArtForm::TArtForm(db::Connection& dqd, platform::Prompts& prompts, QWidget* par
     form->addRow(QStringLiteral("En stock :"), stockRow);
     form->addRow(QStringLiteral("Taux TVA :"), vatRow);
 
-    ok_ = new QPushButton(QStringLiteral("&OK"), this);
-    cancel_ = new QPushButton(QStringLiteral("&Annuler"), this);
-    ok_->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
-    setFixedSize(QSize(460, layout->sizeHint().height()));
+    const platform::OkCancel buttons = platform::addOkCancel(*this);
+    ok_ = buttons.ok;
+    cancel_ = buttons.cancel;
+    platform::layOutFormDialog(*this, form, buttons, 460);
 
     connect(ok_, &QPushButton::clicked, this, &TArtForm::OkbtnClick);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     connect(vatButton_, &QToolButton::clicked, this, &TArtForm::Button1Click);
 }
 

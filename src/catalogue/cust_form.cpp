@@ -1,12 +1,12 @@
 #include "catalogue/cust_form.h"
 
 #include "catalogue/account_numbers.h"
-#include "catalogue/form_layout.h"
 #include "catalogue/messages.h"
 #include "core/error.h"
 #include "core/numbers.h"
 #include "platform/memo_text.h"
 #include "platform/number_box.h"
+#include "platform/dialog_parts.h"
 #include "platform/prompts.h"
 
 #include <optional>
@@ -25,12 +25,6 @@ const QColor fieldColour(244, 230, 157);
 constexpr int textLimit = 250;
 } // namespace
 
-void tintField(QWidget& field, const QColor& colour) {
-    QPalette palette = field.palette();
-    palette.setColor(QPalette::Base, colour);
-    field.setPalette(palette);
-}
-
 Tcustform::Tcustform(db::Connection& dqd, platform::Prompts& prompts, QWidget* parent)
     : QDialog(parent), dqd_(dqd), prompts_(prompts) {
     setWindowTitle(messages::customerCaption);
@@ -39,15 +33,12 @@ Tcustform::Tcustform(db::Connection& dqd, platform::Prompts& prompts, QWidget* p
     account_ = new platform::NumberBox(0, 1, std::nullopt, this);
     account_->setFixedWidth(110);
     account_->setFieldColour(fieldColour);
-    auto* accountRow = new QHBoxLayout;
-    accountRow->addWidget(new QLabel(QStringLiteral("CL"), this));
-    accountRow->addWidget(account_);
-    accountRow->addStretch(1);
+    auto* accountRow = platform::fieldRow(new QLabel(QStringLiteral("CL"), this), account_);
 
     auto line = [this] {
         auto* edit = new QLineEdit(this);
         edit->setMaxLength(textLimit);
-        tintField(*edit, fieldColour);
+        platform::paintField(*edit, fieldColour);
         return edit;
     };
     name_ = line();
@@ -59,14 +50,14 @@ Tcustform::Tcustform(db::Connection& dqd, platform::Prompts& prompts, QWidget* p
     address_->setTabChangesFocus(true);
     address_->setFixedHeight(address_->fontMetrics().lineSpacing() * 3 + 14);
     platform::limitLines(*address_, 3);
-    tintField(*address_, fieldColour);
+    platform::paintField(*address_, fieldColour);
     tel_ = line();
     fax_ = line();
     email_ = line();
     notes_ = new QPlainTextEdit(this);
     notes_->setTabChangesFocus(true);
     notes_->setFixedHeight(notes_->fontMetrics().lineSpacing() * 4 + 14);
-    tintField(*notes_, fieldColour);
+    platform::paintField(*notes_, fieldColour);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Compte No :"), accountRow);
@@ -77,21 +68,12 @@ Tcustform::Tcustform(db::Connection& dqd, platform::Prompts& prompts, QWidget* p
     form->addRow(QStringLiteral("Email :"), email_);
     form->addRow(QStringLiteral("Notes Client :"), notes_);
 
-    ok_ = new QPushButton(QStringLiteral("&OK"), this);
-    cancel_ = new QPushButton(QStringLiteral("&Annuler"), this);
-    ok_->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
-    setFixedSize(QSize(430, layout->sizeHint().height()));
+    const platform::OkCancel buttons = platform::addOkCancel(*this);
+    ok_ = buttons.ok;
+    cancel_ = buttons.cancel;
+    platform::layOutFormDialog(*this, form, buttons, 430);
 
     connect(ok_, &QPushButton::clicked, this, &Tcustform::OkbtnClick);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void Tcustform::prepareNew(int number) {

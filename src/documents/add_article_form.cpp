@@ -3,6 +3,7 @@
 #include "core/numbers.h"
 #include "documents/article_lookup.h"
 #include "platform/command_guard.h"
+#include "platform/dialog_parts.h"
 #include "platform/money_field.h"
 #include "platform/number_box.h"
 
@@ -18,12 +19,6 @@
 namespace vantrel::documents {
 
 namespace {
-void paint(QWidget& field, const QColor& colour) {
-    QPalette palette = field.palette();
-    palette.setColor(QPalette::Base, colour);
-    field.setPalette(palette);
-}
-
 QToolButton* dotsButton(QWidget* parent) {
     auto* b = new QToolButton(parent);
     b->setText(QStringLiteral("..."));
@@ -45,22 +40,14 @@ TAddArticleform::TAddArticleform(db::Connection& dqd, platform::Prompts& prompts
     description_ = new QLineEdit(this);
     price_ = new platform::MoneyField(this);
     price_->setFixedWidth(130);
-    auto* priceRow = new QHBoxLayout;
-    priceRow->addWidget(price_);
-    priceRow->addStretch(1);
+    auto* priceRow = platform::fieldRow(price_);
     vat_ = new platform::NumberBox(2, 0, std::nullopt, this);
     vat_->setFixedWidth(110);
     vatButton_ = dotsButton(this);
-    auto* vatRow = new QHBoxLayout;
-    vatRow->addWidget(vat_);
-    vatRow->addWidget(new QLabel(QStringLiteral("%"), this));
-    vatRow->addWidget(vatButton_);
-    vatRow->addStretch(1);
+    auto* vatRow = platform::fieldRow(vat_, new QLabel(QStringLiteral("%"), this), vatButton_);
     quantity_ = new platform::NumberBox(0, 1, std::nullopt, this);
     quantity_->setFixedWidth(110);
-    auto* quantityRow = new QHBoxLayout;
-    quantityRow->addWidget(quantity_);
-    quantityRow->addStretch(1);
+    auto* quantityRow = platform::fieldRow(quantity_);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Code :"), codeRow);
@@ -69,17 +56,10 @@ TAddArticleform::TAddArticleform(db::Connection& dqd, platform::Prompts& prompts
     form->addRow(QStringLiteral("Taux de TVA :"), vatRow);
     form->addRow(QStringLiteral("Quantité :"), quantityRow);
 
-    ok_ = new QPushButton(QStringLiteral("&OK"), this);
-    cancel_ = new QPushButton(QStringLiteral("&Annuler"), this);
-    ok_->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
-    setFixedSize(QSize(480, layout->sizeHint().height()));
+    const platform::OkCancel buttons = platform::addOkCancel(*this);
+    ok_ = buttons.ok;
+    cancel_ = buttons.cancel;
+    platform::layOutFormDialog(*this, form, buttons, 480);
 
     connect(code_, &QLineEdit::textChanged, this, &TAddArticleform::edcodeChange);
     connect(codeButton_, &QToolButton::clicked, this, [this] {
@@ -105,7 +85,6 @@ TAddArticleform::TAddArticleform(db::Connection& dqd, platform::Prompts& prompts
         quantity_->canonicalize();
         accept();
     });
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TAddArticleform::setMoneyFormat(const MoneyFormat& format) { price_->setMoneyFormat(format.decimals, format.symbol); }
@@ -114,7 +93,7 @@ void TAddArticleform::setTint(const QColor& tint) {
     tint_ = tint;
     for (QWidget* field : {static_cast<QWidget*>(code_), static_cast<QWidget*>(description_),
                            static_cast<QWidget*>(price_)})
-        paint(*field, tint);
+        platform::paintField(*field, tint);
     vat_->setFieldColour(tint);
     quantity_->setFieldColour(tint);
 }

@@ -5,6 +5,7 @@
 #include "core/numbers.h"
 #include "documents/messages.h"
 #include "documents/numbering.h"
+#include "platform/dialog_parts.h"
 #include "platform/memo_text.h"
 #include "platform/number_box.h"
 #include "platform/prompts.h"
@@ -40,12 +41,6 @@ const ItemColumn itemColumns[] = {{"Code", 70, Qt::AlignLeft},         {"Déscri
                                   {"Quant.", 50, Qt::AlignRight},       {"Prix unit.", 85, Qt::AlignRight},
                                   {"Net", 85, Qt::AlignRight},          {"+TVA", 85, Qt::AlignRight},
                                   {"TVA %", 0, Qt::AlignRight}};
-
-void paint(QWidget& field, const QColor& colour) {
-    QPalette palette = field.palette();
-    palette.setColor(QPalette::Base, colour);
-    field.setPalette(palette);
-}
 
 QTreeWidgetItem* itemRow(const LineItem& item) {
     auto* row = new QTreeWidgetItem(item.fields());
@@ -118,7 +113,7 @@ TDocumentForm::TDocumentForm(db::Connection& dqd, platform::Prompts& prompts, co
     for (QWidget* f : {static_cast<QWidget*>(customer_), static_cast<QWidget*>(address_),
                        static_cast<QWidget*>(date_), static_cast<QWidget*>(tel_), static_cast<QWidget*>(fax_),
                        static_cast<QWidget*>(email_), static_cast<QWidget*>(bottom_), static_cast<QWidget*>(notes_)})
-        paint(*f, tint);
+        platform::paintField(*f, tint);
     num_->setFieldColour(tint);
 
     add_ = new QPushButton(QStringLiteral("Ajouter"), this);
