@@ -24,7 +24,7 @@ public:
     void warning(const QString& text) override { fail(text); }
     void error(const QString& text) override { fail(text); }
     void information(const QString& text) override { fail(text); }
-    platform::Answer question(const QString& text, platform::QuestionButtons) override {
+    platform::Answer question(const QString& text, platform::QuestionButtons, platform::QuestionKind) override {
         fail(text);
         return platform::Answer::Cancel;
     }
