@@ -4,7 +4,7 @@
 #include "core/sql_quote.h"
 #include "db/connection.h"
 #include "db/schema.h"
-#include "support/scripted_prompts.h"
+#include "support/company_file.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -12,26 +12,9 @@
 
 namespace vantrel::testing {
 
-class CompanyFile {
+class CompanyFile : public CompanyFileBase {
 public:
-    CompanyFile() {
-        path = dir.filePath(QStringLiteral("listes.vtdb"));
-        dqd.create(path);
-        // Stamped current first, so that making the tables asks nothing.
-        dqd.exec(QStringLiteral("CREATE TABLE VerInfo (VerNum Text);"));
-        db::set_db_version(dqd, db::currentVersion);
-        ScriptedPrompts prompts;
-        db::Create_Tables(dqd, prompts);
-    }
-
-    // Every text through gvs, as the program writes them.
-    void insert(const QString& table, const QStringList& columns, const QStringList& values) {
-        QStringList quoted;
-        for (const QString& value : values)
-            quoted << QLatin1Char('\'') + gvs(value) + QLatin1Char('\'');
-        dqd.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3);")
-                     .arg(table, columns.join(QLatin1Char(',')), quoted.join(QLatin1Char(','))));
-    }
+    CompanyFile() : CompanyFileBase(QStringLiteral("listes.vtdb")) {}
 
     void invoice(const QString& num, const QString& dat,
                  const QString& paid = QStringLiteral("Non"),
@@ -51,9 +34,6 @@ public:
                 QStringLiteral("0,00 €")});
     }
 
-    QTemporaryDir dir;
-    QString path;
-    db::Connection dqd;
 };
 
 // One stored line item with the given net and rate texts, each field followed by CR LF.

@@ -5,7 +5,7 @@
 #include "core/sql_quote.h"
 #include "db/connection.h"
 #include "db/schema.h"
-#include "support/scripted_prompts.h"
+#include "support/company_file.h"
 
 #include <QImage>
 #include <QPainter>
@@ -44,24 +44,9 @@ inline QImage sampleLogo(int width = 240, int height = 96) {
     return logo;
 }
 
-class DocumentFile {
+class DocumentFile : public CompanyFileBase {
 public:
-    DocumentFile() {
-        path = dir.filePath(QStringLiteral("documents.vtdb"));
-        dqd.create(path);
-        dqd.exec(QStringLiteral("CREATE TABLE VerInfo (VerNum Text);"));
-        db::set_db_version(dqd, db::currentVersion);
-        ScriptedPrompts prompts;
-        db::Create_Tables(dqd, prompts);
-    }
-
-    void insert(const QString& table, const QStringList& columns, const QStringList& values) {
-        QStringList quoted;
-        for (const QString& value : values)
-            quoted << QLatin1Char('\'') + gvs(value) + QLatin1Char('\'');
-        dqd.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3);")
-                     .arg(table, columns.join(QLatin1Char(',')), quoted.join(QLatin1Char(','))));
-    }
+    DocumentFile() : CompanyFileBase(QStringLiteral("documents.vtdb")) {}
 
     void invoice(const QString& num, const QString& customer, const QString& address,
                  const QString& articles, const QString& bottom = {},
@@ -127,9 +112,6 @@ public:
                 "pour frais de recouvrement : 40 €."));
     }
 
-    QTemporaryDir dir;
-    QString path;
-    db::Connection dqd;
 };
 
 } // namespace vantrel::testing
