@@ -2,11 +2,11 @@
 
 #include "catalogue/account_numbers.h"
 #include "catalogue/messages.h"
-#include "core/error.h"
 #include "core/money.h"
 #include "core/numbers.h"
 #include "platform/money_field.h"
 #include "platform/number_box.h"
+#include "platform/command_guard.h"
 #include "platform/dialog_parts.h"
 #include "platform/prompts.h"
 
@@ -108,13 +108,10 @@ bool TArtForm::numberAccepted() {
 }
 
 void TArtForm::OkbtnClick() {
-    try {
-        if (!numberAccepted())
-            return;
-    } catch (const Error& error) {
-        prompts_.error(error.message());
+    // A number that is not a whole number shows its conversion message; the dialog stays.
+    bool accepted = false;
+    if (!platform::guardCommand(prompts_, [&] { accepted = numberAccepted(); }) || !accepted)
         return;
-    }
     // Leaving the field being edited writes it in its final form (the price as money
     // text, the numbers in canonical form) before the values are read.
     ok_->setFocus();

@@ -2,10 +2,10 @@
 
 #include "catalogue/account_numbers.h"
 #include "catalogue/messages.h"
-#include "core/error.h"
 #include "core/numbers.h"
 #include "platform/memo_text.h"
 #include "platform/number_box.h"
+#include "platform/command_guard.h"
 #include "platform/dialog_parts.h"
 #include "platform/prompts.h"
 
@@ -116,13 +116,10 @@ bool Tcustform::numberAccepted() {
 }
 
 void Tcustform::OkbtnClick() {
-    try {
-        if (!numberAccepted())
-            return;
-    } catch (const Error& error) {
-        prompts_.error(error.message());
+    // A number that is not a whole number shows its conversion message; the dialog stays.
+    bool accepted = false;
+    if (!platform::guardCommand(prompts_, [&] { accepted = numberAccepted(); }) || !accepted)
         return;
-    }
     // The number is written in its plain form, however it was typed (007 is 7).
     account_->canonicalize();
     accept();

@@ -1,10 +1,10 @@
 #include "documents/document_form.h"
 
 #include "core/date_text.h"
-#include "core/error.h"
 #include "core/numbers.h"
 #include "documents/messages.h"
 #include "documents/numbering.h"
+#include "platform/command_guard.h"
 #include "platform/dialog_parts.h"
 #include "platform/memo_text.h"
 #include "platform/number_box.h"
@@ -290,13 +290,10 @@ void TDocumentForm::customerPick() {
 
 void TDocumentForm::OkbtnClick() {
     setResult(QDialog::Rejected);
-    try {
-        if (!numberAccepted())
-            return;
-    } catch (const Error& error) {
-        prompts_.error(error.message());
+    // A number that is not a whole number shows its conversion message; the dialog stays.
+    bool accepted = false;
+    if (!platform::guardCommand(prompts_, [&] { accepted = numberAccepted(); }) || !accepted)
         return;
-    }
     ok_->setFocus();
     num_->canonicalize();
     accept();
