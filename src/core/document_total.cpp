@@ -21,8 +21,9 @@ namespace {
 // forms ("12,50", "-3", "20,00"); any other text goes to toFloat, which gives the
 // same value or the same conversion error as it always has.
 
-bool isBlank(char16_t c) {
-    return c == u' ' || c == u'\t';
+template <typename Char>
+bool isBlank(Char c) {
+    return c == Char(' ') || c == Char('\t');
 }
 
 constexpr int maxQuickDigits = 19; // below 2^64: the digits are held exactly
@@ -36,27 +37,28 @@ constexpr long double powersOfTen[maxQuickDigits + 1] = {
 // [sign] digits [, digits] between blanks. The value is digits / 10^decimals with both
 // operands exact, so the one correctly rounded division gives what the converter gives
 // for the same decimal text. False for any other shape.
-bool quickNumber(const char16_t* begin, const char16_t* end, long double& value) {
+template <typename Char>
+bool quickNumber(const Char* begin, const Char* end, long double& value) {
     while (begin < end && isBlank(*begin))
         ++begin;
     while (end > begin && isBlank(end[-1]))
         --end;
     bool negative = false;
-    if (begin < end && (*begin == u'-' || *begin == u'+'))
-        negative = *begin++ == u'-';
+    if (begin < end && (*begin == Char('-') || *begin == Char('+')))
+        negative = *begin++ == Char('-');
     std::uint64_t digits = 0;
     int count = 0;
     int decimals = 0;
     bool comma = false;
     for (; begin < end; ++begin) {
-        const char16_t c = *begin;
-        if (c >= u'0' && c <= u'9') {
+        const Char c = *begin;
+        if (c >= Char('0') && c <= Char('9')) {
             if (++count > maxQuickDigits)
                 return false;
-            digits = digits * 10 + std::uint64_t(c - u'0');
+            digits = digits * 10 + std::uint64_t(c - Char('0'));
             if (comma)
                 ++decimals;
-        } else if (c == u',' && !comma) {
+        } else if (c == Char(',') && !comma) {
             comma = true;
         } else {
             return false;
@@ -73,10 +75,15 @@ QString text(const char16_t* begin, const char16_t* end) {
     return QString(reinterpret_cast<const QChar*>(begin), end - begin);
 }
 
+// Line breaks are single bytes in UTF-8, so a line decoded alone reads as the same
+// line of the decoded block.
+QString text(const char* begin, const char* end) { return QString::fromUtf8(begin, end - begin); }
+
 // The number part of a money text: the characters before its first blank.
-long double netValue(const char16_t* begin, const char16_t* end) {
-    const char16_t* blank = begin;
-    while (blank < end && *blank != u' ')
+template <typename Char>
+long double netValue(const Char* begin, const Char* end) {
+    const Char* blank = begin;
+    while (blank < end && *blank != Char(' '))
         ++blank;
     long double value;
     if (blank < end && quickNumber(begin, blank, value))
@@ -84,7 +91,8 @@ long double netValue(const char16_t* begin, const char16_t* end) {
     return moneyValue(text(begin, end));
 }
 
-long double rateValue(const char16_t* begin, const char16_t* end) {
+template <typename Char>
+long double rateValue(const Char* begin, const Char* end) {
     long double value;
     if (quickNumber(begin, end, value))
         return value;
@@ -137,21 +145,49 @@ int gatherBreaks(const char16_t* begin, const char16_t* end, int* at) {
     return count;
 }
 
-} // namespace
+// The same for UTF-8 bytes, eight at a time.
+int gatherBreaks(const char* begin, const char* end, int* at) {
+    int count = 0;
+    const char* p = begin;
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; end - p >= 8; p += 8) {
+        const __m128i bytes = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p));
+        const __m128i breaks = _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf));
+        unsigned mask = unsigned(_mm_movemask_epi8(breaks)) & 0xffu;
+        const int found = bitCounts[mask];
+        const int offset = int(p - begin);
+        for (int i = 0; i < 4; ++i) {
+            at[count + i] = offset + std::countr_zero(mask);
+            mask &= mask - 1;
+        }
+        for (int i = 4; i < found; ++i) {
+            at[count + i] = offset + std::countr_zero(mask);
+            mask &= mask - 1;
+        }
+        count += found;
+    }
+#endif
+    for (; p < end; ++p) {
+        if (*p == '\r' || *p == '\n')
+            at[count++] = int(p - begin);
+    }
+    return count;
+}
 
-long double gettotal(const QString& articlesBlock) {
-    // Lines end at CR LF, a lone CR or a lone LF; a break at the very end starts no
-    // further line. Field 5 of each item is the net, field 7 the rate; an item is
-    // counted once its seventh line is there, so an incomplete last item is ignored.
+// Lines end at CR LF, a lone CR or a lone LF; a break at the very end starts no
+// further line. Field 5 of each item is the net, field 7 the rate; an item is
+// counted once its seventh line is there, so an incomplete last item is ignored.
+template <typename Char>
+long double totalOf(const Char* const p, const Char* const end) {
     constexpr int net = 4;
     constexpr int rate = 6;
-    const char16_t* p = reinterpret_cast<const char16_t*>(articlesBlock.constData());
-    const char16_t* const end = p + articlesBlock.size();
-    const char16_t* netBegin = nullptr;
-    const char16_t* netEnd = nullptr;
+    const Char* netBegin = nullptr;
+    const Char* netEnd = nullptr;
     long double sum = 0.0L;
     int field = 0;
-    auto line = [&](const char16_t* begin, const char16_t* lineEnd) {
+    auto line = [&](const Char* begin, const Char* lineEnd) {
         if (field == net) {
             netBegin = begin;
             netEnd = lineEnd;
@@ -162,14 +198,14 @@ long double gettotal(const QString& articlesBlock) {
         field = field == lineItemFieldCount - 1 ? 0 : field + 1;
     };
     // A CR ends a line and takes a LF right after it along; every other LF ends a line.
-    const char16_t* start = p;
+    const Char* start = p;
     int breaks[chunk + 8];
-    for (const char16_t* from = p; from < end; from += chunk) {
-        const char16_t* to = end - from > chunk ? from + chunk : end;
+    for (const Char* from = p; from < end; from += chunk) {
+        const Char* to = end - from > chunk ? from + chunk : end;
         const int found = gatherBreaks(from, to, breaks);
         for (int i = 0; i < found; ++i) {
-            const char16_t* lineBreak = from + breaks[i];
-            if (*lineBreak == u'\n' && lineBreak > p && lineBreak[-1] == u'\r') {
+            const Char* lineBreak = from + breaks[i];
+            if (*lineBreak == Char('\n') && lineBreak > p && lineBreak[-1] == Char('\r')) {
                 start = lineBreak + 1;
                 continue;
             }
@@ -180,6 +216,17 @@ long double gettotal(const QString& articlesBlock) {
     if (start < end)
         line(start, end);
     return round2(sum);
+}
+
+} // namespace
+
+long double gettotal(const QString& articlesBlock) {
+    const auto* p = reinterpret_cast<const char16_t*>(articlesBlock.constData());
+    return totalOf(p, p + articlesBlock.size());
+}
+
+long double gettotalUtf8(const char* block, qsizetype size) {
+    return block ? totalOf(block, block + size) : 0.0L;
 }
 
 } // namespace vantrel

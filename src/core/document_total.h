@@ -10,4 +10,8 @@ namespace vantrel {
 // cent. Throws the conversion error when an amount or a rate cannot be read.
 long double gettotal(const QString& articlesBlock);
 
+// The same total read straight from the block's UTF-8 bytes (as the database hands
+// them out), with the same value and the same conversion error for every block.
+long double gettotalUtf8(const char* block, qsizetype size);
+
 } // namespace vantrel

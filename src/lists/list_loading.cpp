@@ -6,7 +6,6 @@
 #include "db/connection.h"
 
 #include <QByteArrayView>
-#include <QStringDecoder>
 #include <QStringView>
 #include <sqlite3.h>
 
@@ -98,15 +97,11 @@ public:
         return QString::fromUtf8(chars, sqlite3_column_bytes(stmt_, column));
     }
 
-    // The column decoded into `buffer`, whose storage is reused from row to row: the
-    // line-item blocks are only read, never kept.
-    void textInto(int column, QString& buffer) const {
-        static QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // The column's UTF-8 bytes, valid until the next step: the line-item blocks are
+    // only read, never kept.
+    QByteArrayView bytes(int column) const {
         const auto* chars = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-        const QByteArrayView bytes(chars, chars ? sqlite3_column_bytes(stmt_, column) : 0);
-        buffer.resize(bytes.size());
-        const QChar* end = decoder.appendToBuffer(buffer.data(), bytes);
-        buffer.truncate(end - buffer.constData());
+        return QByteArrayView(chars, chars ? sqlite3_column_bytes(stmt_, column) : 0);
     }
 
     QString flag(int column) const {
@@ -145,7 +140,6 @@ enum DocumentColumn {
 void readDocuments(db::Connection& dqd, const QString& sql, bool betweenDates, const DateSpan& span,
                    const MoneyFormat& money, QList<ListRow>& rows) {
     Rows documents(dqd, sql);
-    QString articles;
     while (documents.next()) {
         QString dat = documents.text(datColumn);
         if (betweenDates) {
@@ -153,8 +147,8 @@ void readDocuments(db::Connection& dqd, const QString& sql, bool betweenDates, c
             if (!day || !span.contains(*day))
                 continue;
         }
-        const QString total =
-            getcurstring(gettotal((documents.textInto(articlesColumn, articles), articles)), money);
+        const QByteArrayView articles = documents.bytes(articlesColumn);
+        const QString total = getcurstring(gettotalUtf8(articles.data(), articles.size()), money);
         ListRow row;
         row.reserve(documentColumns);
         row.append(documents.text(numColumn));
