@@ -11,6 +11,7 @@
 #include "platform/number_box.h"
 #include "support/test_files.h"
 #include "support/test_platform.h"
+#include "window_fixture.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -45,37 +46,17 @@ const QString fixtureSql = QStringLiteral(
     "  ||char(13,10)||'42,00 €'||char(13,10)||'20,00'||char(13,10),'42,00 €');");
 } // namespace
 
-class CatalogueCommandsTest : public QObject {
+class CatalogueCommandsTest : public QObject, public testing::WindowFixture {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    QString database;
-    std::unique_ptr<testing::TestPlatform> test;
-    std::unique_ptr<app::TMainForm> window;
-
     void show(Folder folder) {
-        test->registry.writeInt(platform::Store::User, QStringLiteral("MainForm"), QStringLiteral("selected_y"),
-                                int(folder) * 60 + 1);
-        window = std::make_unique<app::TMainForm>(test->platform(), dir.path());
-        app::installCatalogueCommands(*window);
-        QCOMPARE(window->okbtnClick(database), app::TMainForm::OpenResult::Opened);
+        openWindow(folder, [](app::TMainForm& w) { app::installCatalogueCommands(w); });
     }
-
-    QString sql(const QString& statement) { return testing::sqlite3Cli(database, statement); }
 
 private Q_SLOTS:
-    void init() {
-        database = dir.filePath(QStringLiteral("catalogue.vtdb"));
-        QFile::remove(database);
-        testing::sqlite3Cli(database, fixtureSql);
-        test = std::make_unique<testing::TestPlatform>();
-    }
+    void init() { freshDatabase(QStringLiteral("catalogue.vtdb"), fixtureSql); }
 
-    void cleanup() {
-        QVERIFY(test->prompts.allAnswered());
-        window.reset();
-        test.reset();
-    }
+    void cleanup() { finish(); }
 
     void newCustomer() {
         show(Folder::Customers);

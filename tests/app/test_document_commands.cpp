@@ -11,6 +11,7 @@
 #include "platform/number_box.h"
 #include "support/test_files.h"
 #include "support/test_platform.h"
+#include "window_fixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -79,46 +80,17 @@ auto line(QString code, QString quantity, QString price = {}, QString rate = {},
 }
 } // namespace
 
-class DocumentCommandsTest : public QObject {
+class DocumentCommandsTest : public QObject, public testing::WindowFixture {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    QString database;
-    std::unique_ptr<testing::TestPlatform> test;
-    std::unique_ptr<app::TMainForm> window;
-
     void show(Folder folder, int period = 0) {
-        test->registry.writeInt(platform::Store::User, QStringLiteral("MainForm"), QStringLiteral("selected_y"),
-                                int(folder) * 60 + 1);
-        test->registry.writeInt(platform::Store::User, QStringLiteral("MainForm"), QStringLiteral("Periodbox_ItemIndex"),
-                                period);
-        window = std::make_unique<app::TMainForm>(test->platform(), dir.path());
-        app::installDocumentCommands(*window, app::installCatalogueCommands(*window));
-        QCOMPARE(window->okbtnClick(database), app::TMainForm::OpenResult::Opened);
-    }
-
-    QString sql(const QString& statement) { return testing::sqlite3Cli(database, statement); }
-
-    int rowOf(const QString& key) {
-        for (int r = 0; r < window->listModel().rowCount(); ++r)
-            if (window->listModel().key(r) == key)
-                return r;
-        return -1;
+        openWindow(folder, [](app::TMainForm& w) { app::installDocumentCommands(w, app::installCatalogueCommands(w)); }, period);
     }
 
 private Q_SLOTS:
-    void init() {
-        database = dir.filePath(QStringLiteral("documents.vtdb"));
-        QFile::remove(database);
-        testing::sqlite3Cli(database, fixtureSql);
-        test = std::make_unique<testing::TestPlatform>();
-    }
+    void init() { freshDatabase(QStringLiteral("documents.vtdb"), fixtureSql); }
 
-    void cleanup() {
-        QVERIFY(test->prompts.allAnswered());
-        window.reset();
-        test.reset();
-    }
+    void cleanup() { finish(); }
 
     // The worked example: an article from the catalogue and a free line, a customer
     // who is not in the catalogue yet and joins it on request.
